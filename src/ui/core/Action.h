@@ -1,0 +1,28 @@
+// Base of every action element.
+#pragma once
+#include <string>
+
+#include "ui/core/Eventx.h"
+#include "ui/core/Objectx.h"
+
+namespace KRUI {
+
+class CAction : public CObjectx {
+ public:
+  // Reads "interest", "retval" and "fromdata"; derived actions call it first.
+  bool LoadAttributes(const AttributeMap& attributes) override;
+  ElementKind GetKind() const override { return kKindAction; }
+  // Performs the action; true stops the remaining actions of the same handler.
+  virtual bool Execute(CEventx& event) = 0;
+
+  int Interest() const { return interest_; }
+  int Retval() const { return retval_; }
+  const std::string& Fromdata() const { return fromdata_; }
+
+ protected:
+  int interest_ = -1;  // stored only; dispatch goes by the handler's interest
+  int retval_ = 0;
+  std::string fromdata_;
+};
+
+}  // namespace KRUI

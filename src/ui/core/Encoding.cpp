@@ -1,0 +1,36 @@
+#include "ui/core/Encoding.h"
+
+#include <windows.h>
+
+namespace KRUI {
+namespace {
+
+std::wstring ToWide(UINT codePage, const std::string& text) {
+  if (text.empty()) return std::wstring();
+  int n = ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  if (n <= 0) return std::wstring();
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), &out[0], n);
+  return out;
+}
+
+std::string ToNarrow(UINT codePage, const std::wstring& text) {
+  if (text.empty()) return std::string();
+  int n = ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                nullptr, nullptr);
+  if (n <= 0) return std::string();
+  std::string out(static_cast<size_t>(n), '\0');
+  ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr,
+                        nullptr);
+  return out;
+}
+
+}  // namespace
+
+std::wstring Utf8ToWide(const std::string& utf8) { return ToWide(CP_UTF8, utf8); }
+std::string Utf8ToAnsi(const std::string& utf8) { return ToNarrow(CP_ACP, ToWide(CP_UTF8, utf8)); }
+std::string WideToAnsi(const std::wstring& wide) { return ToNarrow(CP_ACP, wide); }
+std::wstring ThreadAnsiToWide(const std::string& ansi) { return ToWide(CP_THREAD_ACP, ansi); }
+std::string WideToThreadAnsi(const std::wstring& wide) { return ToNarrow(CP_THREAD_ACP, wide); }
+
+}  // namespace KRUI

@@ -1,0 +1,18 @@
+// Every code-page conversion of the runtime. Text inside the runtime is narrow, in the
+// system ANSI code page; the XML documents are UTF-8; the window system takes UTF-16
+// converted with the thread's ANSI code page.
+#pragma once
+#include <string>
+
+namespace KRUI {
+
+std::wstring Utf8ToWide(const std::string& utf8);
+// Document text to runtime text: UTF-8 -> UTF-16 -> CP_ACP; characters without an ANSI
+// form become the system default character.
+std::string Utf8ToAnsi(const std::string& utf8);
+std::string WideToAnsi(const std::wstring& wide);
+// Runtime text to and from the window system (CP_THREAD_ACP).
+std::wstring ThreadAnsiToWide(const std::string& ansi);
+std::string WideToThreadAnsi(const std::wstring& wide);
+
+}  // namespace KRUI

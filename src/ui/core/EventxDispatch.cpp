@@ -1,0 +1,31 @@
+#include "ui/core/EventxDispatch.h"
+
+#include "ui/core/Action.h"
+#include "ui/core/EventxHandler.h"
+
+namespace KRUI {
+
+int CEventxDispatch::AddHandler(CEventxHandler* handler) {
+  if (!handler) return 0;
+  handlers_.push_back(handler);
+  return static_cast<int>(handlers_.size());
+}
+
+bool CEventxDispatch::Dispatch(CEventx& event) {
+  for (CEventxHandler* handler : handlers_) {
+    if (!handler || handler->Interest() != event.id) continue;
+    for (CAction* action : handler->Actions()) {
+      if (action && action->Execute(event)) break;  // true: the rest of this handler is skipped
+    }
+    if (!event.propagate) break;
+  }
+  return true;
+}
+
+int CEventxDispatch::RaiseEvent(CObjectx* sender, int id, EventParam param) {
+  CEventx event(id, sender, param);
+  Dispatch(event);
+  return event.result;
+}
+
+}  // namespace KRUI

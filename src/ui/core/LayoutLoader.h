@@ -1,0 +1,58 @@
+// Reads layout.xml once: one object per element through the registry, attributes expanded
+// from the string table, objects linked by kind. Keeps the top-level objects.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/core/AttributeMap.h"
+#include "ui/core/Objectx.h"
+
+class TiXmlDocument;
+class TiXmlElement;
+
+namespace KRUI {
+
+class CHostWindow;
+class StringTable;
+
+class IXmlAttributeInsertFilter {
+ public:
+  virtual ~IXmlAttributeInsertFilter() = default;
+  // May rewrite value; false drops the attribute.
+  virtual bool FilterAttribute(const std::string& name, std::string& value) = 0;
+};
+
+class CLayoutLoader : public IXmlAttributeInsertFilter {
+ public:
+  explicit CLayoutLoader(StringTable& strings);
+  ~CLayoutLoader() override;
+  // The process's loader, expanding against StringTable::Instance().
+  static CLayoutLoader& Instance();
+
+  bool Load(const std::string& path);
+  CHostWindow* FindTopLevelWindow(const std::string& id) const;
+  bool OpenMainWindow();
+  void CloseAllWindows();
+  bool FilterAttribute(const std::string& name, std::string& value) override;
+
+  // Fills map from one element, UTF-8 values converted to the ANSI code page.
+  static bool ReadAttributes(const TiXmlElement* element, IXmlAttributeInsertFilter* filter,
+                             AttributeMap& map);
+
+  const std::string& Path() const { return path_; }
+  const std::vector<CObjectx*>& TopLevelObjects() const { return topLevel_; }
+
+ private:
+  CObjectx* CreateObject(const TiXmlElement& element);
+  void LinkChild(CObjectx& parent, CObjectx& child);
+
+  StringTable& strings_;
+  std::unique_ptr<TiXmlDocument> document_;
+  std::string path_;
+  std::vector<CObjectx*> topLevel_;
+  // Every object made from the document; they live as long as the loader (the process).
+  std::vector<std::unique_ptr<CObjectx>> owned_;
+};
+
+}  // namespace KRUI

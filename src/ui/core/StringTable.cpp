@@ -1,0 +1,60 @@
+#include "ui/core/StringTable.h"
+
+#include <tinyxml.h>
+
+#include "ui/core/AttributeMap.h"
+#include "ui/core/LayoutLoader.h"
+
+namespace KRUI {
+
+StringTable::StringTable() = default;
+StringTable::~StringTable() = default;
+
+StringTable& StringTable::Instance() {
+  static StringTable* table = new StringTable();  // lives until the process ends
+  return *table;
+}
+
+bool StringTable::Load(const std::string& path) {
+  document_.reset(new TiXmlDocument());
+  if (path.empty() || !document_->LoadFile(path.c_str())) return false;
+  const TiXmlElement* root = document_->RootElement();
+  if (!root || root->ValueStr() != "StringRoot") return false;
+
+  for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
+    AttributeMap attributes;
+    CLayoutLoader::ReadAttributes(e, nullptr, attributes);
+    std::string id, value, expand;
+    if (!GetAttribute(attributes, "id", id) || !GetAttribute(attributes, "value", value)) continue;
+    // Expanded against the entries loaded so far, so forward references come out empty.
+    if (!GetAttribute(attributes, "expand", expand) || expand == "true") value = ExpandString(value);
+    entries_.emplace(id, value);  // the first entry for an id wins
+  }
+  return true;
+}
+
+std::string StringTable::LookupString(const std::string& id) const {
+  auto it = entries_.find(id);
+  return it == entries_.end() ? std::string() : it->second;
+}
+
+std::string StringTable::ExpandString(const std::string& text) const {
+  std::string result;
+  size_t pos = 0;
+  for (;;) {
+    size_t open = text.find("${", pos);
+    if (open == std::string::npos) break;
+    size_t close = text.find('}', open + 2);
+    result.append(text, pos, open - pos);
+    if (close == std::string::npos) {
+      pos = open;  // an unclosed "${" and the rest are copied as written
+      break;
+    }
+    result += LookupString(text.substr(open + 2, close - open - 2));
+    pos = close + 1;
+  }
+  result.append(text, pos, std::string::npos);
+  return result;
+}
+
+}  // namespace KRUI

@@ -1,0 +1,29 @@
+// Texts by id from strings.xml; ${id} references are expanded at load time.
+#pragma once
+#include <map>
+#include <memory>
+#include <string>
+
+class TiXmlDocument;
+
+namespace KRUI {
+
+class StringTable {
+ public:
+  StringTable();
+  ~StringTable();
+  static StringTable& Instance();
+
+  // Adds the entries of a "StringRoot" document; the first entry for an id wins.
+  bool Load(const std::string& path);
+  // The text for id, or an empty string.
+  std::string LookupString(const std::string& id) const;
+  // Replaces each ${id} with LookupString(id); an unclosed "${" is copied unchanged.
+  std::string ExpandString(const std::string& text) const;
+
+ private:
+  std::unique_ptr<TiXmlDocument> document_;
+  std::map<std::string, std::string> entries_;
+};
+
+}  // namespace KRUI

@@ -1,0 +1,136 @@
+// Start-up of the browser process from the game folder's documents: the main window and the
+// loop's exit code, the game folder switch, and the single error box.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "StartupFixture.h"
+
+using namespace KRUITest;
+
+namespace {
+
+const wchar_t kErrorTitle[] = L"错误";
+const wchar_t kErrorText[] = L"加载配置文件出错，请尝试重新安装应用程序。";
+
+std::vector<std::string> ReportLines(const CInstallation& installation) {
+  std::vector<std::string> lines;
+  std::string text = ReadFileBytes(installation.ReportPath());
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+// Opens the test window, closes it from outside and returns the exit code (or 1234).
+DWORD RunUntilWindowClosed(const CInstallation& installation, const std::wstring& arguments) {
+  CLaunch run(installation, arguments);
+  HWND window = run.WaitForWindow(kTestWindowClass, kTestWindowTitle, kWait);
+  EXPECT_NE(nullptr, window) << "the main window did not open";
+  if (!window) return 1234;
+  EXPECT_TRUE(::IsWindowVisible(window));
+  EXPECT_TRUE(TopLevelWindowsOf(run.ProcessId(), L"#32770").empty()) << "an error box is shown";
+  ::PostMessageW(window, WM_CLOSE, 0, 0);
+  DWORD code = 1234;
+  EXPECT_TRUE(run.WaitForExit(kWait, &code));
+  return code;
+}
+
+}  // namespace
+
+TEST(StartupDocuments, MainWindowOpensWithoutBitmap2AndTheQuitCodeEndsTheProgram) {
+  CInstallation installation("launcher_testhost.exe");
+  ASSERT_TRUE(installation.Ready());
+  WriteGame(installation, "", "7", /*withBitmap2=*/false);
+  EXPECT_EQ(7u, RunUntilWindowClosed(installation, L""));
+  // Loaded from layout.xml (with ${code} from strings.xml), bitmap.xml read, no bitmap2.xml,
+  // and the quit went to the recorded UI thread.
+  EXPECT_EQ((std::vector<std::string>{"loaded main", "bitmap b1=1", "bitmap b2=0", "created main",
+                                      "closing uithread=1"}),
+            ReportLines(installation));
+  EXPECT_EQ(std::vector<std::wstring>{ExpectedCachePath(L"tlgame")},
+            LogValues(installation.LogPath(), "initialize.cache_path"));
+}
+
+TEST(StartupDocuments, NoWindowMarkedActiveEndsWithZeroAndShowsNothing) {
+  CInstallation installation("launcher_testhost.exe");
+  ASSERT_TRUE(installation.Ready());
+  WriteGame(installation, "", "7", /*withBitmap2=*/true, /*active=*/false);
+  CLaunch run(installation, L"");
+  DWORD code = 1234;
+  ASSERT_TRUE(run.WaitForExit(kWait, &code));
+  EXPECT_EQ(0u, code);
+  EXPECT_TRUE(run.SeenWindowClasses().empty()) << "a window was shown";
+  EXPECT_EQ(std::vector<std::string>{"loaded main"}, ReportLines(installation));
+  // The normal shutdown order still ends the runtime.
+  EXPECT_EQ(std::vector<std::wstring>{L"1"}, LogValues(installation.LogPath(), "shutdown.initialized"));
+}
+
+TEST(StartupDocuments, GameNameSwitchChoosesTheGameFolder) {
+  CInstallation installation("launcher_testhost.exe");
+  ASSERT_TRUE(installation.Ready());
+  WriteGame(installation, "g1\\", "9", true);
+  // Only <root>\g1\layout exists: --gameName=g1 reads it.
+  EXPECT_EQ(9u, RunUntilWindowClosed(installation, L"--gameName=g1"));
+  // bitmap2.xml adds its ids to the table.
+  EXPECT_EQ((std::vector<std::string>{"loaded main", "bitmap b1=1", "bitmap b2=1", "created main",
+                                      "closing uithread=1"}),
+            ReportLines(installation));
+
+  // An empty value is no switch: <root>\layout.
+  WriteGame(installation, "", "5", true);
+  EXPECT_EQ(5u, RunUntilWindowClosed(installation, L"--gameName="));
+}
+
+TEST(StartupDocuments, DocumentFailureShowsOneErrorBoxAndEndsWithMinusOne) {
+  struct Case {
+    const char* name;
+    const char* document;
+    const char* content;  // none: the file is absent
+  };
+  const Case cases[] = {
+      {"strings.xml missing", "layout\\strings.xml", nullptr},
+      {"bitmap.xml without rootdir", "layout\\bitmap.xml", "<BitmapRoot><Bitmap id=\"b1\" file=\"b1.png\"/></BitmapRoot>"},
+      {"layout.xml malformed", "layout\\layout.xml", "<LayoutRoot><TestQuitWindow"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CInstallation installation("launcher_testhost.exe");
+    ASSERT_TRUE(installation.Ready());
+    WriteGame(installation, "", "7", true);
+    if (c.content)
+      installation.Write(c.document, c.content);
+    else
+      ::DeleteFileA(installation.File(c.document).c_str());
+
+    CLaunch run(installation, L"");
+    // The box exists before its texts are set: wait until it is shown.
+    HWND box = run.WaitForWindow(L"#32770", nullptr, kWait);
+    ASSERT_NE(nullptr, box) << "no error box";
+    ULONGLONG deadline = ::GetTickCount64() + kWait;
+    while (!::IsWindowVisible(box) && ::GetTickCount64() < deadline) ::Sleep(20);
+    ASSERT_TRUE(::IsWindowVisible(box));
+    EXPECT_EQ(kErrorTitle, TextOf(box));
+    std::vector<std::wstring> texts = ChildTexts(box, L"Static");
+    EXPECT_TRUE(std::find(texts.begin(), texts.end(), std::wstring(kErrorText)) != texts.end())
+        << texts.size() << " Static children, none with the message";
+    EXPECT_EQ(1u, TopLevelWindowsOf(run.ProcessId(), L"#32770").size());
+    EXPECT_EQ(nullptr, ::GetWindow(box, GW_OWNER));
+    // The box comes before the runtime's shutdown.
+    EXPECT_FALSE(LogHasEvent(installation.LogPath(), "shutdown"));
+
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    DWORD code = 1234;
+    ASSERT_TRUE(run.WaitForExit(kWait, &code));
+    EXPECT_EQ(0xFFFFFFFFu, code);
+    // A second box would have kept the process alive; the main window never opened and the
+    // layout never made its objects.
+    for (const std::wstring& cls : run.SeenWindowClasses()) EXPECT_NE(kTestWindowClass, cls);
+    EXPECT_FALSE(FileExists(installation.ReportPath())) << ReadFileBytes(installation.ReportPath());
+    EXPECT_EQ(std::vector<std::wstring>{L"1"}, LogValues(installation.LogPath(), "shutdown.initialized"));
+  }
+}

@@ -1,0 +1,35 @@
+#include "support/Bmp.h"
+
+#include <windows.h>
+
+namespace KRUITest {
+
+std::string MakeBmp(int width, int height, const std::function<uint32_t(int, int)>& pixel) {
+  const int stride = (width * 3 + 3) & ~3;
+  BITMAPFILEHEADER fh = {};
+  BITMAPINFOHEADER ih = {};
+  ih.biSize = sizeof(ih);
+  ih.biWidth = width;
+  ih.biHeight = height;  // bottom-up
+  ih.biPlanes = 1;
+  ih.biBitCount = 24;
+  ih.biSizeImage = stride * height;
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof(fh) + sizeof(ih);
+  fh.bfSize = fh.bfOffBits + ih.biSizeImage;
+  std::string out(reinterpret_cast<const char*>(&fh), sizeof(fh));
+  out.append(reinterpret_cast<const char*>(&ih), sizeof(ih));
+  for (int row = height - 1; row >= 0; --row) {
+    std::string line(stride, '\0');
+    for (int x = 0; x < width; ++x) {
+      uint32_t c = pixel(x, row);
+      line[x * 3 + 0] = static_cast<char>(c & 0xFF);
+      line[x * 3 + 1] = static_cast<char>((c >> 8) & 0xFF);
+      line[x * 3 + 2] = static_cast<char>((c >> 16) & 0xFF);
+    }
+    out += line;
+  }
+  return out;
+}
+
+}  // namespace KRUITest

@@ -1,0 +1,136 @@
+#include "StandinRuntime.h"
+
+#include <windows.h>
+
+#include "StandinCommandLine.h"
+#include "StandinLog.h"
+#include "browser/CefRefCounted.h"
+
+namespace CefStandin {
+namespace {
+
+// The process's command line after the app's hook has seen it.
+CStandinCommandLine* ProcessCommandLine(cef_app_t* app, const std::wstring& processType, bool browser) {
+  CStandinCommandLine* line = new CStandinCommandLine();
+  line->InitFromString(::GetCommandLineW());
+  if (app && app->on_before_command_line_processing) {
+    cef_string_t type = {};
+    type.str = const_cast<char16*>(processType.c_str());
+    type.length = processType.size();
+    // The command line travels with a reference of its own, which the hook gives back.
+    app->on_before_command_line_processing(app, browser ? nullptr : &type, line->Share());
+  }
+  return line;
+}
+
+void LogCommandLine(const std::string& event, const CStandinCommandLine& line) {
+  CStandinLog& log = CStandinLog::Instance();
+  for (const auto& s : line.Switches()) log.Write(event, "switch", s.first + L"=" + s.second);
+  log.Write(event, "command_line", line.ToString());
+}
+
+std::wstring FieldText(const cef_string_t& s) { return FromCefString(&s); }
+
+}  // namespace
+
+CStandinRuntime& CStandinRuntime::Instance() {
+  static CStandinRuntime* runtime = new CStandinRuntime();  // outlives every caller
+  return *runtime;
+}
+
+int CStandinRuntime::ExecuteProcess(const cef_main_args_t*, cef_app_t* app) {
+  CStandinLog& log = CStandinLog::Instance();
+  CStandinCommandLine* probe = new CStandinCommandLine();
+  probe->InitFromString(::GetCommandLineW());
+  std::wstring type = probe->GetSwitchValue(L"type");
+  probe->Release();
+
+  log.Write("execute_process", "type", type);
+  if (type.empty()) {
+    KRUI::CefRelease(app);
+    return -1;
+  }
+
+  // A sub-process: its whole life is this call.
+  CStandinCommandLine* line = ProcessCommandLine(app, type, false);
+  LogCommandLine("execute_process", *line);
+  line->Release();
+  if (app && type == L"renderer" && app->get_render_process_handler) {
+    cef_render_process_handler_t* handler = app->get_render_process_handler(app);
+    log.Write("execute_process", "render_process_handler", handler ? 1 : 0);
+    if (handler && handler->on_process_message_received)
+      log.Write("execute_process", "message_handled",
+                handler->on_process_message_received(handler, nullptr, PID_BROWSER, nullptr));
+    KRUI::CefRelease(handler);
+  }
+  KRUI::CefRelease(app);
+  log.Write("execute_process", "exit_code", 0);
+  return 0;
+}
+
+int CStandinRuntime::Initialize(const cef_main_args_t* args, const cef_settings_t* settings, cef_app_t* app) {
+  CStandinLog& log = CStandinLog::Instance();
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (!args || !settings || initialized_) {
+    log.Write("initialize", "result", 0);
+    KRUI::CefRelease(app);
+    return 0;
+  }
+
+  log.Write("initialize", "instance_is_module", args->instance == ::GetModuleHandleW(nullptr) ? 1 : 0);
+  log.Write("initialize", "size", static_cast<long long>(settings->size));
+  log.Write("initialize", "single_process", settings->single_process);
+  log.Write("initialize", "no_sandbox", settings->no_sandbox);
+  log.Write("initialize", "multi_threaded_message_loop", settings->multi_threaded_message_loop);
+  log.Write("initialize", "windowless_rendering_enabled", settings->windowless_rendering_enabled);
+  log.Write("initialize", "command_line_args_disabled", settings->command_line_args_disabled);
+  log.Write("initialize", "cache_path", FieldText(settings->cache_path));
+  log.Write("initialize", "persist_session_cookies", settings->persist_session_cookies);
+  log.Write("initialize", "user_agent", FieldText(settings->user_agent));
+  log.Write("initialize", "log_severity", settings->log_severity);
+  log.Write("initialize", "remote_debugging_port", settings->remote_debugging_port);
+  log.Write("initialize", "ignore_certificate_errors", settings->ignore_certificate_errors);
+  log.Write("initialize", "accept_language_list", FieldText(settings->accept_language_list));
+
+  CStandinCommandLine* line = ProcessCommandLine(app, std::wstring(), true);
+  LogCommandLine("initialize", *line);
+  line->Release();
+
+  if (settings->multi_threaded_message_loop) log.Write("initialize", "ui_thread", uiThread_.Start() ? 1 : 0);
+  app_ = app;
+  initialized_ = true;
+  log.Write("initialize", "result", 1);
+  return 1;
+}
+
+void CStandinRuntime::Shutdown() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  CStandinLog& log = CStandinLog::Instance();
+  if (!initialized_) {
+    log.Write("shutdown", "initialized", 0);
+    return;
+  }
+  bool hadThread = uiThread_.IsRunning();
+  uiThread_.Stop();
+  log.Write("shutdown", "ui_thread_stopped", hadThread ? 1 : 0);
+  KRUI::CefRelease(app_);
+  app_ = nullptr;
+  initialized_ = false;
+  log.Write("shutdown", "initialized", 1);
+}
+
+bool CStandinRuntime::PostTask(cef_thread_id_t thread, cef_task_t* task, long long delayMs) {
+  if (thread != TID_UI || !uiThread_.IsRunning()) {
+    KRUI::CefRelease(task);
+    return false;
+  }
+  if (uiThread_.PostTask(task, delayMs)) return true;
+  KRUI::CefRelease(task);
+  return false;
+}
+
+bool CStandinRuntime::CurrentlyOn(cef_thread_id_t thread) {
+  return thread == TID_UI && uiThread_.IsRunning() && ::GetCurrentThreadId() == uiThread_.ThreadId();
+}
+
+}  // namespace CefStandin
