@@ -13,6 +13,8 @@ namespace {
 // Grows with every element class until the whole vocabulary resolves.
 const std::pair<const char*, ElementKind> kBuiltElements[] = {
     {"EventHandler", kKindEventHandler},
+    {"FrameHostWindow", kKindWindow},
+    {"Layout", kKindControl},
 };
 
 TEST(ElementRegistry, EveryBuiltElementNameResolvesToItsKind) {

@@ -33,3 +33,36 @@ std::string MakeBmp(int width, int height, const std::function<uint32_t(int, int
 }
 
 }  // namespace KRUITest
+
+namespace KRUITest {
+
+std::string MakeIcon(uint32_t rgb) {
+  const int size = 16;
+  std::string out;
+  auto put16 = [&out](uint16_t v) { out.append(reinterpret_cast<const char*>(&v), 2); };
+  auto put32 = [&out](uint32_t v) { out.append(reinterpret_cast<const char*>(&v), 4); };
+  const uint32_t imageBytes = 40 + size * size * 4 + size * 4;
+  put16(0);
+  put16(1);  // icon
+  put16(1);  // one image
+  out += static_cast<char>(size);
+  out += static_cast<char>(size);
+  out += '\0';  // no palette
+  out += '\0';
+  put16(1);   // planes
+  put16(32);  // bits
+  put32(imageBytes);
+  put32(6 + 16);
+  BITMAPINFOHEADER ih = {};
+  ih.biSize = sizeof(ih);
+  ih.biWidth = size;
+  ih.biHeight = size * 2;  // colour and mask
+  ih.biPlanes = 1;
+  ih.biBitCount = 32;
+  out.append(reinterpret_cast<const char*>(&ih), sizeof(ih));
+  for (int i = 0; i < size * size; ++i) put32(0xFF000000u | rgb);
+  out.append(size * 4, '\0');  // AND mask: all opaque
+  return out;
+}
+
+}  // namespace KRUITest

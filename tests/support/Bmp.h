@@ -10,3 +10,10 @@ namespace KRUITest {
 std::string MakeBmp(int width, int height, const std::function<uint32_t(int, int)>& pixel);
 
 }  // namespace KRUITest
+
+namespace KRUITest {
+
+// A 16x16 32-bit .ico file of one colour (0xRRGGBB, opaque).
+std::string MakeIcon(uint32_t rgb);
+
+}  // namespace KRUITest

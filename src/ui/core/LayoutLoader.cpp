@@ -23,12 +23,19 @@ CLayoutLoader& CLayoutLoader::Instance() {
   return *loader;
 }
 
+namespace {
+std::string g_documentPath;
+}  // namespace
+
+const std::string& CLayoutLoader::DocumentPath() { return g_documentPath; }
+
 bool CLayoutLoader::Load(const std::string& path) {
   if (document_ || path.empty()) return false;
   // The document stays even when it cannot be read, so a second Load also fails.
   document_.reset(new TiXmlDocument());
   if (!document_->LoadFile(path.c_str())) return false;
   path_ = path;
+  g_documentPath = path;
   const TiXmlElement* root = document_->RootElement();
   if (root && root->ValueStr() == "LayoutRoot") {
     for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {

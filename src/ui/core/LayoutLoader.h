@@ -41,6 +41,9 @@ class CLayoutLoader : public IXmlAttributeInsertFilter {
                              AttributeMap& map);
 
   const std::string& Path() const { return path_; }
+  // The layout document being (or last) loaded by any loader: elements resolve their
+  // relative file attributes (icons) against its folder while they read their attributes.
+  static const std::string& DocumentPath();
   const std::vector<CObjectx*>& TopLevelObjects() const { return topLevel_; }
 
  private:

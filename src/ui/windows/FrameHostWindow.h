@@ -1,0 +1,46 @@
+// "FrameHostWindow": a borderless top-level window drawn entirely by its controls, dragged
+// and resized through the hit-test codes they answer, optionally shaped by per-pixel alpha.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "ui/core/Handles.h"
+#include "ui/core/HostWindow.h"
+#include "ui/windows/WindowMessageDispatcher.h"
+
+namespace KRUI {
+
+class _FrameWindow;
+
+class CFrameHostWindow : public CHostWindow, public CWindowMessageDispatcher {
+ public:
+  CFrameHostWindow();
+  ~CFrameHostWindow() override;
+
+  // The common window attributes, then "title", "icon", "layered", "toolwindow",
+  // "maximizebox", "minimizebox", "showdefault".
+  bool LoadAttributes(const AttributeMap& attributes) override;
+  HWND GetHwnd() override;
+  // Creates the native window unless one is alive; a closed window comes back anew.
+  HWND Create(HWND parent) override;
+  // 0 uses "showdefault", -1 SW_SHOW; returns 1 when the window was visible before, -1
+  // without a native window.
+  int Show(int command, bool toFront) override;
+  void Hide(int code) override;
+
+  bool RouteWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  friend class _FrameWindow;
+
+  std::unique_ptr<_FrameWindow> native_;
+  std::string title_;
+  UniqueHicon icon_;
+  bool layered_ = false;
+  bool toolwindow_ = false;
+  bool maximizebox_ = false;
+  bool minimizebox_ = false;
+  int showDefault_ = SW_SHOW;
+};
+
+}  // namespace KRUI

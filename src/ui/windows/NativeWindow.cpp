@@ -1,0 +1,57 @@
+#include "ui/windows/NativeWindow.h"
+
+namespace KRUI {
+
+CNativeWindow::~CNativeWindow() {
+  if (hwnd_) {
+    // The object goes first: detach it so late messages take the default path.
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    ::DestroyWindow(hwnd_);
+  }
+}
+
+HWND CNativeWindow::CreateNative(const wchar_t* className, UINT classStyle, DWORD exStyle,
+                                 const wchar_t* title, DWORD style, const RECT& rect, HWND parent) {
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc = {};
+  if (!::GetClassInfoExW(instance, className, &wc)) {
+    wc.cbSize = sizeof(wc);
+    wc.style = classStyle;
+    wc.lpfnWndProc = &CNativeWindow::StaticWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = className;
+    if (!::RegisterClassExW(&wc)) return nullptr;
+  }
+  return ::CreateWindowExW(exStyle, className, title, style, rect.left, rect.top, rect.right - rect.left,
+                           rect.bottom - rect.top, parent, nullptr, instance, this);
+}
+
+LRESULT CNativeWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::CallWindowProcW(::DefWindowProcW, hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CNativeWindow::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    auto* self = static_cast<CNativeWindow*>(cs->lpCreateParams);
+    self->hwnd_ = hwnd;
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<CNativeWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = self->WindowProc(message, wParam, lParam);
+  } catch (...) {
+    result = ::DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+}  // namespace KRUI

@@ -1,0 +1,15 @@
+// Double-buffered painting of a host window's control tree: every displayable control
+// draws into one off-screen bitmap of the client size (MSG_PAINT), which then reaches the
+// window in one operation. The background is never erased.
+#pragma once
+#include <windows.h>
+
+namespace KRUI {
+
+class CWindowMessageDispatcher;
+
+// Handles WM_PAINT. Layered: the window takes its shape and translucency from the alpha
+// the controls drew (UpdateLayeredWindow); otherwise the bitmap is copied to the window.
+void PaintHostWindow(HWND hwnd, CWindowMessageDispatcher& dispatcher, bool layered);
+
+}  // namespace KRUI

@@ -1,0 +1,85 @@
+#include "windows/WindowTestElements.h"
+
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/GdiPlus.h"
+#include "ui/core/Handles.h"
+#include "ui/core/HostWindow.h"
+
+namespace KRUITest {
+
+KRUI_REGISTER_ELEMENT("RecordEvent", RecordEventAction);
+KRUI_REGISTER_ELEMENT("Box", BoxControl);
+
+std::vector<RecordedEvent>& RecordedEvents() {
+  static std::vector<RecordedEvent> events;
+  return events;
+}
+
+std::vector<std::string>& BoxLog() {
+  static std::vector<std::string> log;
+  return log;
+}
+
+bool RecordEventAction::Execute(KRUI::CEventx& event) {
+  RecordedEvent e = {"", event.id, event.param, false, {0, 0, 0, 0}};
+  HWND hwnd = nullptr;
+  if (event.sender && event.sender->GetKind() == KRUI::kKindWindow) {
+    auto* w = static_cast<KRUI::CHostWindow*>(event.sender);
+    e.sender = w->Id();
+    hwnd = w->GetHwnd();
+  } else if (event.sender && event.sender->GetKind() == KRUI::kKindControl) {
+    auto* c = static_cast<KRUI::CControl*>(event.sender);
+    e.sender = c->Id();
+    hwnd = c->HostWindow() ? c->HostWindow()->GetHwnd() : nullptr;
+  }
+  if (hwnd) {
+    e.senderVisible = ::IsWindowVisible(hwnd) != FALSE;
+    ::GetWindowRect(hwnd, &e.senderRect);
+  }
+  RecordedEvents().push_back(e);
+  return false;
+}
+
+bool BoxControl::LoadAttributes(const KRUI::AttributeMap& attributes) {
+  CControl::LoadAttributes(attributes);
+  hasColor_ = KRUI::ReadColor(attributes, "color", color_);
+  KRUI::ReadFlag(attributes, "clicks", clicks_);
+  return true;
+}
+
+LRESULT BoxControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  switch (message) {
+    case KRUI::MSG_PAINT:
+      if (hasColor_) {
+        KRUI::UniqueGpGraphics graphics;
+        Gdiplus::DllExports::GdipCreateFromHDC(reinterpret_cast<HDC>(wParam), graphics.put());
+        KRUI::UniqueGpBrush brush;
+        Gdiplus::DllExports::GdipCreateSolidFill(color_, reinterpret_cast<Gdiplus::GpSolidFill**>(brush.put()));
+        Gdiplus::DllExports::GdipFillRectangleI(graphics.get(), brush.get(), left_, top_, width_, height_);
+      }
+      break;
+    case WM_MOUSEHOVER:
+      BoxLog().push_back(id_ + ":hover");
+      if (clicks_) {
+        CControl::HandleMessage(message, wParam, lParam, handled);
+        handled = true;
+        return 0;
+      }
+      break;
+    case WM_MOUSELEAVE:
+      BoxLog().push_back(id_ + ":leave");
+      break;
+    case WM_LBUTTONUP:
+      if (clicks_) {
+        BoxLog().push_back(id_ + ":click");
+        handled = true;
+        RaiseEvent(this, 101);
+        return 0;
+      }
+      break;
+  }
+  return CControl::HandleMessage(message, wParam, lParam, handled);
+}
+
+}  // namespace KRUITest
