@@ -15,6 +15,8 @@ const std::pair<const char*, ElementKind> kBuiltElements[] = {
     {"EventHandler", kKindEventHandler},
     {"FrameHostWindow", kKindWindow},
     {"Layout", kKindControl},
+    {"PopupHostDialog", kKindWindow},
+    {"Win32ComponentHostWindow", kKindWindow},
 };
 
 TEST(ElementRegistry, EveryBuiltElementNameResolvesToItsKind) {

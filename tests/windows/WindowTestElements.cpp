@@ -10,6 +10,60 @@ namespace KRUITest {
 
 KRUI_REGISTER_ELEMENT("RecordEvent", RecordEventAction);
 KRUI_REGISTER_ELEMENT("Box", BoxControl);
+KRUI_REGISTER_ELEMENT("EndOwner", EndOwnerAction);
+KRUI_REGISTER_ELEMENT("EditMaker", EditMakerControl);
+KRUI_REGISTER_ELEMENT("Grabber", GrabberComponent);
+
+std::vector<std::string>& GrabberLog() {
+  static std::vector<std::string> log;
+  return log;
+}
+
+namespace {
+
+KRUI::CHostWindow* OwnerOf(const KRUI::CEventx& event) {
+  if (!event.sender) return nullptr;
+  if (event.sender->GetKind() == KRUI::kKindWindow) return static_cast<KRUI::CHostWindow*>(event.sender);
+  if (event.sender->GetKind() == KRUI::kKindControl) return static_cast<KRUI::CControl*>(event.sender)->HostWindow();
+  return nullptr;
+}
+
+}  // namespace
+
+bool EndOwnerAction::LoadAttributes(const KRUI::AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  KRUI::ReadInt(attributes, "code", code_);
+  return true;
+}
+
+bool EndOwnerAction::Execute(KRUI::CEventx& event) {
+  if (KRUI::CHostWindow* owner = OwnerOf(event)) owner->Hide(code_);
+  return false;
+}
+
+LRESULT EditMakerControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  if (message == WM_INITDIALOG && host_ && host_->GetHwnd()) {
+    ::CreateWindowExW(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, host_->GetHwnd(), nullptr,
+                      ::GetModuleHandleW(nullptr), nullptr);
+  }
+  return CControl::HandleMessage(message, wParam, lParam, handled);
+}
+
+bool GrabberComponent::LoadAttributes(const KRUI::AttributeMap& attributes) {
+  CWin32Component::LoadAttributes(attributes);
+  KRUI::ReadInt(attributes, "takes", takes_);
+  KRUI::ReadInt(attributes, "answer", answer_);
+  return true;
+}
+
+LRESULT GrabberComponent::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  LRESULT r = CWin32Component::HandleMessage(message, wParam, lParam, handled);
+  if (handled) return r;
+  if (static_cast<int>(message) != takes_) return 0;
+  GrabberLog().push_back(id_ + ":" + std::to_string(message));
+  handled = true;
+  return answer_;
+}
 
 std::vector<RecordedEvent>& RecordedEvents() {
   static std::vector<RecordedEvent> events;
@@ -22,7 +76,7 @@ std::vector<std::string>& BoxLog() {
 }
 
 bool RecordEventAction::Execute(KRUI::CEventx& event) {
-  RecordedEvent e = {"", event.id, event.param, false, {0, 0, 0, 0}};
+  RecordedEvent e = {"", event.id, event.param, false, {0, 0, 0, 0}, false};
   HWND hwnd = nullptr;
   if (event.sender && event.sender->GetKind() == KRUI::kKindWindow) {
     auto* w = static_cast<KRUI::CHostWindow*>(event.sender);
@@ -36,6 +90,7 @@ bool RecordEventAction::Execute(KRUI::CEventx& event) {
   if (hwnd) {
     e.senderVisible = ::IsWindowVisible(hwnd) != FALSE;
     ::GetWindowRect(hwnd, &e.senderRect);
+    e.hasEditChild = ::FindWindowExW(hwnd, nullptr, L"Edit", nullptr) != nullptr;
   }
   RecordedEvents().push_back(e);
   return false;

@@ -7,6 +7,7 @@
 
 #include "ui/core/Action.h"
 #include "ui/core/Control.h"
+#include "ui/core/Win32Component.h"
 
 namespace KRUITest {
 
@@ -16,6 +17,7 @@ struct RecordedEvent {
   intptr_t param;
   bool senderVisible;  // the sender's native window was visible at that moment
   RECT senderRect;     // and had this rectangle
+  bool hasEditChild;   // and a native "Edit" child
 };
 std::vector<RecordedEvent>& RecordedEvents();
 
@@ -24,6 +26,35 @@ class RecordEventAction : public KRUI::CAction {
  public:
   bool Execute(KRUI::CEventx& event) override;
 };
+
+// "EndOwner": ends (hides) the event's owner window with "code".
+class EndOwnerAction : public KRUI::CAction {
+ public:
+  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  bool Execute(KRUI::CEventx& event) override;
+
+ private:
+  int code_ = 0;
+};
+
+// "EditMaker": a control that makes a native Edit child in its window at WM_INITDIALOG.
+class EditMakerControl : public KRUI::CControl {
+ public:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+};
+
+// "Grabber": a component that takes message "takes" (answering "answer") and logs
+// "<id>:<message>" for every message it takes.
+class GrabberComponent : public KRUI::CWin32Component {
+ public:
+  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+ private:
+  int takes_ = -1;
+  int answer_ = 0;
+};
+std::vector<std::string>& GrabberLog();
 
 // "Box": fills its rectangle with "color" (opaque; nothing when absent); with "clicks" set it
 // takes WM_LBUTTONUP like a button and raises 101; logs what it was offered.

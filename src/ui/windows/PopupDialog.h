@@ -1,0 +1,33 @@
+// The native dialog of a PopupHostDialog, reused for every run. Its messages pass the
+// control tree, the hover tracker and the dialog's own handlers, in that order.
+#pragma once
+#include <windows.h>
+
+#include "ui/windows/MouseHoverLeaveTracker.h"
+
+namespace KRUI {
+
+class CPopupHostDialog;
+
+class _PopupDialog {
+ public:
+  explicit _PopupDialog(CPopupHostDialog& host) : host_(host) {}
+  _PopupDialog(const _PopupDialog&) = delete;
+  _PopupDialog& operator=(const _PopupDialog&) = delete;
+
+  // Runs one modal dialog; its end code, or -1 when it could not be made.
+  INT_PTR Run(HWND owner);
+  HWND Handle() const { return hwnd_; }
+
+ private:
+  static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // True when consumed; result is the message's answer.
+  bool DialogProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  CPopupHostDialog& host_;
+  HWND hwnd_ = nullptr;
+  _MouseHoverLeaveTracker tracker_;
+};
+
+}  // namespace KRUI

@@ -1,0 +1,51 @@
+#include "ui/windows/PopupHostDialog.h"
+
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/windows/PopupDialog.h"
+
+namespace KRUI {
+
+KRUI_REGISTER_ELEMENT("PopupHostDialog", CPopupHostDialog);
+
+CPopupHostDialog::CPopupHostDialog() = default;
+CPopupHostDialog::~CPopupHostDialog() = default;
+
+bool CPopupHostDialog::LoadAttributes(const AttributeMap& attributes) {
+  CHostWindow::LoadAttributes(attributes);
+  ReadFlag(attributes, "modal", modal_);
+  ReadString(attributes, "pwid", pwid_);
+  return true;
+}
+
+HWND CPopupHostDialog::GetHwnd() {
+  HWND hwnd = dialog_ ? dialog_->Handle() : nullptr;
+  return hwnd && ::IsWindow(hwnd) ? hwnd : nullptr;
+}
+
+HWND CPopupHostDialog::Create(HWND parent) {
+  if (!dialog_) dialog_.reset(new _PopupDialog(*this));
+  parent_ = parent;
+  return GetHwnd();
+}
+
+void CPopupHostDialog::Close() {
+  if (HWND hwnd = GetHwnd()) ::EndDialog(hwnd, IDCANCEL);
+}
+
+int CPopupHostDialog::Show(int, bool) {
+  if (!dialog_ || !modal_) return -1;
+  const INT_PTR code = dialog_->Run(parent_);
+  active_ = false;
+  return static_cast<int>(code);
+}
+
+void CPopupHostDialog::Hide(int code) {
+  if (HWND hwnd = GetHwnd()) ::EndDialog(hwnd, code);
+}
+
+bool CPopupHostDialog::RouteWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  return RouteToControls(root_, message, wParam, lParam, result);
+}
+
+}  // namespace KRUI
