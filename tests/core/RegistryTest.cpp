@@ -15,6 +15,9 @@ const std::pair<const char*, ElementKind> kBuiltElements[] = {
     {"EventHandler", kKindEventHandler},
     {"FrameHostWindow", kKindWindow},
     {"Layout", kKindControl},
+    {"Text", kKindControl},
+    {"Image", kKindControl},
+    {"Button", kKindControl},
     {"PopupHostDialog", kKindWindow},
     {"Win32ComponentHostWindow", kKindWindow},
 };

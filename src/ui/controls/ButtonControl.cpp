@@ -1,0 +1,100 @@
+#include "ui/controls/ButtonControl.h"
+
+#include <string>
+#include <vector>
+
+#include "ui/controls/ImageControl.h"
+#include "ui/controls/TextControl.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/BitmapTable.h"
+#include "ui/core/ElementRegistry.h"
+
+namespace KRUI {
+
+KRUI_REGISTER_ELEMENT("Button", CButtonControl);
+
+CButtonControl::CButtonControl() = default;
+CButtonControl::~CButtonControl() = default;
+
+bool CButtonControl::LoadAttributes(const AttributeMap& attributes) {
+  CControl::LoadAttributes(attributes);
+
+  std::vector<std::string> ids;
+  if (ReadList(attributes, "bitmap", ids)) {
+    // Items after the fourth have no look to serve and are ignored.
+    bitmaps_.fill(nullptr);
+    for (size_t i = 0; i < ids.size() && i < kLooks; ++i) {
+      bitmaps_[i] = BitmapTable::Instance().LookupBitmap(ids[i]);
+    }
+    const bool added = !background_;
+    if (added) background_.reset(new CImageControl());
+    AttributeMap imageAttributes = {{"id", "@BUTTON.BKG"}};
+    CopyAttributesWithPrefix(imageAttributes, attributes, "image-");
+    // Never hit, whatever "image-hitalbe" says, and always showing entry 0, even an empty
+    // one, whatever "image-bitmap" says.
+    imageAttributes["hitalbe"] = "false";
+    background_->LoadAttributes(imageAttributes);
+    background_->SetBitmap(bitmaps_[0]);
+    if (added) AddChild(background_.get());
+  }
+
+  if (attributes.count("text")) {
+    const bool added = !caption_;
+    if (added) caption_.reset(new CTextControl());
+    AttributeMap textAttributes = {{"id", "@BUTTON.TEXT"}};
+    CopyAttributesWithPrefix(textAttributes, attributes, "text-");
+    caption_->LoadAttributes(textAttributes);
+    std::vector<std::string> rgb;
+    if (ReadList(attributes, "textcolor", rgb)) {
+      // Whole groups of three only: a trailing incomplete group and groups after the
+      // fourth are ignored.
+      captionColors_.fill(std::nullopt);
+      for (size_t i = 0; i + 3 <= rgb.size() && i / 3 < kLooks; i += 3) {
+        captionColors_[i / 3] = MakeOpaqueColor(ParseInt(rgb[i]), ParseInt(rgb[i + 1]), ParseInt(rgb[i + 2]));
+      }
+      if (captionColors_[0]) caption_->SetColor(*captionColors_[0]);
+    }
+    if (added) AddChild(caption_.get());
+  }
+  return true;
+}
+
+bool CButtonControl::SetText(const std::string& text) {
+  if (!caption_) return false;
+  caption_->SetText(text);
+  return true;
+}
+
+void CButtonControl::ShowLook(size_t index) {
+  if (background_) background_->SetBitmap(bitmaps_[index]);
+  if (caption_ && captionColors_[index]) caption_->SetColor(*captionColors_[index]);
+  Invalidate();
+}
+
+LRESULT CButtonControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  LRESULT result = CControl::HandleMessage(message, wParam, lParam, handled);
+  switch (message) {
+    case WM_LBUTTONUP:
+      handled = true;
+      RaiseEvent(this, kButtonClickEvent);
+      return 0;
+    case WM_MOUSEHOVER:
+      handled = true;
+      if (!hovered_ && bitmaps_[1]) {
+        hovered_ = true;
+        ShowLook(1);
+      }
+      return 0;
+    case WM_MOUSELEAVE:
+      handled = true;
+      if (hovered_ && bitmaps_[0]) {
+        hovered_ = false;
+        ShowLook(0);
+      }
+      return 0;
+    default:
+      return result;
+  }
+}
+
+}  // namespace KRUI

@@ -1,0 +1,44 @@
+// "Text": one string drawn with GDI+ in the control's rectangle, wrapped inside it, with a
+// font derived from the default GUI font, a colour and an alignment.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "ui/core/Control.h"
+
+namespace KRUI {
+
+class CTextControl : public CControl {
+ public:
+  ~CTextControl() override = default;
+
+  // Reads the common attributes, then "text", "face", "weight", "height", "width",
+  // "underline", "strikeout", "italic", "color", "direction", "alignment", "valignment".
+  bool LoadAttributes(const AttributeMap& attributes) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+  // Replaces the string; it is drawn at the window's next paint (no repaint is requested).
+  void SetText(const std::string& text) { text_ = text; }
+  const std::string& Text() const { return text_; }
+  // 0xAARRGGBB; the default 0 is fully transparent, so nothing shows.
+  void SetColor(uint32_t argb) { color_ = argb; }
+  uint32_t Color() const { return color_; }
+
+ private:
+  void Paint(HDC dc);
+
+  std::string text_;
+  std::string face_;
+  int weight_ = 0;
+  int fontHeight_ = 0;
+  int fontWidth_ = 0;
+  bool underline_ = false;
+  bool strikeout_ = false;
+  bool italic_ = false;
+  uint32_t color_ = 0;
+  std::string direction_;
+  std::string alignment_;
+  std::string valignment_;
+};
+
+}  // namespace KRUI
