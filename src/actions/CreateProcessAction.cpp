@@ -1,0 +1,43 @@
+#include "actions/CreateProcessAction.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "actions/ActionTargets.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/Handles.h"
+#include "ui/core/Paths.h"
+
+namespace KRUI {
+
+KRUI_REGISTER_ELEMENT("CreateProcess", CCreateProcessAction);
+
+bool CCreateProcessAction::LoadAttributes(const AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  ReadString(attributes, "filepath", filePath_);
+  ReadString(attributes, "cmdline", commandLine_);
+  return true;
+}
+
+bool CCreateProcessAction::Execute(CEventx&) {
+  // "<exe path>\.." is the executable's folder; PathAppendA resolves "..\" steps in filepath.
+  std::string program = AppendPath(AppendPath(ModuleFilePath(), ".."), filePath_);
+  if (program.empty()) return kContinueHandler;  // the path does not fit MAX_PATH
+
+  // CreateProcessA may write into the command line, so it gets a copy of its own.
+  std::vector<char> commandLine(commandLine_.begin(), commandLine_.end());
+  commandLine.push_back('\0');
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info = {};
+  if (::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &startup, &info)) {
+    UniqueKernelHandle process(info.hProcess);
+    UniqueKernelHandle thread(info.hThread);
+  }
+  return kContinueHandler;
+}
+
+}  // namespace KRUI

@@ -1,0 +1,22 @@
+// "CreateProcess": starts a program that lies relative to the launcher's own folder, with a
+// command line taken unchanged from the layout. The program runs on its own: nothing of it
+// is kept and nothing waits for it.
+#pragma once
+#include <string>
+
+#include "ui/core/Action.h"
+
+namespace KRUI {
+
+class CCreateProcessAction : public CAction {
+ public:
+  bool LoadAttributes(const AttributeMap& attributes) override;
+  // Always continues; a program that cannot be started is ignored.
+  bool Execute(CEventx& event) override;
+
+ private:
+  std::string filePath_;
+  std::string commandLine_;
+};
+
+}  // namespace KRUI

@@ -1,0 +1,40 @@
+#include "actions/CreateTimerAction.h"
+
+#include <cstdint>
+
+#include "actions/ActionTargets.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/HostWindow.h"
+
+namespace KRUI {
+
+KRUI_REGISTER_ELEMENT("CreateTimer", CCreateTimerAction);
+
+bool CCreateTimerAction::LoadAttributes(const AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  ReadString(attributes, "windowid", windowId_);
+  ReadInt(attributes, "timerid", timerId_);
+  ReadInt(attributes, "elapse", elapse_);
+  return true;
+}
+
+UINT CCreateTimerAction::DelayMilliseconds(int seconds) {
+  if (seconds <= 0) return 0;
+  const int64_t ms = static_cast<int64_t>(seconds) * 1000;
+  return ms > USER_TIMER_MAXIMUM ? USER_TIMER_MAXIMUM : static_cast<UINT>(ms);
+}
+
+bool CCreateTimerAction::Execute(CEventx& event) {
+  CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);
+  if (!window) return kStopHandler;
+  // A window without a native window has nowhere to tick: SetTimer with a null handle
+  // would make a repeating thread timer under a new id that nothing could kill.
+  if (HWND hwnd = window->GetHwnd()) {
+    // Same window and id: the running timer restarts with the new delay.
+    ::SetTimer(hwnd, static_cast<UINT_PTR>(static_cast<unsigned>(timerId_)), DelayMilliseconds(elapse_), nullptr);
+  }
+  return kStopHandler;
+}
+
+}  // namespace KRUI

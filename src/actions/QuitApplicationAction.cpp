@@ -1,0 +1,33 @@
+#include "actions/QuitApplicationAction.h"
+
+#include <windows.h>
+
+#include "actions/ActionTargets.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/LayoutLoader.h"
+
+namespace KRUI {
+
+KRUI_REGISTER_ELEMENT("QuitApplication", CQuitApplicationAction);
+
+bool CQuitApplicationAction::LoadAttributes(const AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  ReadString(attributes, "method", method_);
+  return true;
+}
+
+bool CQuitApplicationAction::Execute(CEventx&) {
+  if (method_ == "exitprocess") {
+    // At once: no shutdown step runs.
+    ::ExitProcess(0);
+  } else if (method_ == "quitmessage") {
+    ::PostQuitMessage(0);
+  } else if (method_ == "closewindow") {
+    // A running popup dialog ends with IDCANCEL; every other window gets WM_CLOSE posted.
+    CLayoutLoader::Instance().CloseAllWindows();
+  }
+  return kContinueHandler;
+}
+
+}  // namespace KRUI

@@ -1,0 +1,42 @@
+#include "actions/ShowComponentAction.h"
+
+#include "actions/ActionTargets.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/HostWindow.h"
+#include "ui/core/LayoutLoader.h"
+#include "ui/core/Win32Component.h"
+
+namespace KRUI {
+
+KRUI_REGISTER_ELEMENT("ShowComponent", CShowComponentAction);
+
+bool CShowComponentAction::LoadAttributes(const AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  ReadString(attributes, "windowid", windowId_);
+  ReadString(attributes, "componentid", componentId_);
+  ReadString(attributes, "show", show_);
+  ReadFlag(attributes, "destroy", destroy_);
+  return true;
+}
+
+bool CShowComponentAction::Execute(CEventx&) {
+  if (windowId_.empty() || componentId_.empty()) return kContinueHandler;
+  // A plain id: "owner" means nothing special here.
+  CHostWindow* window = CLayoutLoader::Instance().FindTopLevelWindow(windowId_);
+  if (!window) return kContinueHandler;
+  // Only the component host window holds components.
+  CWin32Component* component = window->FindComponent(componentId_);
+  if (!component) return kContinueHandler;
+
+  if (show_ == "show" || show_ == "true") {
+    component->Show();
+  } else if (show_ == "hide" || show_ == "false") {
+    component->Hide();
+  } else if (show_ == "auto" || show_ == "toggle") {
+    component->Toggle(0, 0);
+  }
+  return kContinueHandler;
+}
+
+}  // namespace KRUI

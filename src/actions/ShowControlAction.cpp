@@ -1,0 +1,48 @@
+#include "actions/ShowControlAction.h"
+
+#include "actions/ActionTargets.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/Control.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/HostWindow.h"
+
+namespace KRUI {
+
+KRUI_REGISTER_ELEMENT("ShowControl", CShowControlAction);
+
+bool CShowControlAction::LoadAttributes(const AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  ReadString(attributes, "windowid", windowId_);
+  ReadString(attributes, "controlid", controlId_);
+  ReadString(attributes, "show", show_);
+  return true;
+}
+
+bool CShowControlAction::Execute(CEventx& event) {
+  CControl* control = nullptr;
+  if (controlId_ == "owner") {
+    // The sender itself, provided it is a control in an active window.
+    CHostWindow* owner = OwnerWindowOf(event);
+    if (!owner || !owner->IsActive()) return kContinueHandler;
+    control = SenderControlOf(event);
+  } else {
+    CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);
+    if (!window || !window->IsActive()) return kContinueHandler;
+    control = window->FindControl(controlId_);
+  }
+  if (!control) return kContinueHandler;
+
+  bool visible;
+  if (show_ == "true" || show_ == "show") {
+    visible = true;
+  } else if (show_ == "false" || show_ == "hide") {
+    visible = false;
+  } else {
+    return kContinueHandler;
+  }
+  control->SetVisible(visible);
+  control->Invalidate();
+  return kContinueHandler;
+}
+
+}  // namespace KRUI

@@ -1,0 +1,14 @@
+// "StopPropagation": ends the event's delivery, both the rest of this handler and every
+// later handler.
+#pragma once
+#include "ui/core/Action.h"
+
+namespace KRUI {
+
+class CStopPropagation : public CAction {
+ public:
+  // Clears the event's propagate flag and stops.
+  bool Execute(CEventx& event) override;
+};
+
+}  // namespace KRUI

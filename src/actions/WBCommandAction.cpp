@@ -1,0 +1,29 @@
+#include "actions/WBCommandAction.h"
+
+#include "actions/ActionTargets.h"
+#include "actions/BrowserTarget.h"
+#include "browser/EmbedBrowser.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+
+namespace KRUI {
+
+KRUI_REGISTER_ELEMENT("WBCommand", CWBCommandAction);
+
+bool CWBCommandAction::LoadAttributes(const AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  ReadString(attributes, "windowid", windowId_);
+  ReadString(attributes, "wbid", browserId_);
+  ReadString(attributes, "cmd", command_);
+  ReadString(attributes, "param", param_);
+  return true;
+}
+
+bool CWBCommandAction::Execute(CEventx& event) {
+  CEmbedBrowser* browser = FindEmbedBrowser(windowId_, browserId_, event);
+  if (!browser) return kContinueHandler;
+  if (command_ == "refresh") browser->Refresh(false);
+  return kContinueHandler;
+}
+
+}  // namespace KRUI

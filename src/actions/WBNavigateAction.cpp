@@ -1,0 +1,36 @@
+#include "actions/WBNavigateAction.h"
+
+#include "actions/ActionTargets.h"
+#include "actions/BrowserTarget.h"
+#include "browser/EmbedBrowser.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+
+namespace KRUI {
+
+KRUI_REGISTER_ELEMENT("WBNavigate", CWBNavigateAction);
+
+bool CWBNavigateAction::LoadAttributes(const AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  ReadString(attributes, "windowid", windowId_);
+  ReadString(attributes, "wbid", browserId_);
+  ReadString(attributes, "url", url_);
+  return true;
+}
+
+bool CWBNavigateAction::Execute(CEventx& event) {
+  CEmbedBrowser* browser = FindEmbedBrowser(windowId_, browserId_, event);
+  if (!browser) return kContinueHandler;
+
+  if (fromdata_.empty()) {
+    browser->Navigate(url_);
+  } else if (fromdata_ == "event" && event.ParamText()) {
+    // A copy: the browser may keep the text beyond this event.
+    browser->Navigate(std::string(event.ParamText()));
+  }
+  // Any other fromdata (or an event without text) loads nothing.
+  event.result = retval_;
+  return kContinueHandler;
+}
+
+}  // namespace KRUI

@@ -1,0 +1,23 @@
+// "WBNavigate": loads a URL into an embedded browser control, the `url` attribute's or
+// (fromdata "event") the text the event carries, and writes `retval` into the event.
+#pragma once
+#include <string>
+
+#include "ui/core/Action.h"
+
+namespace KRUI {
+
+class CWBNavigateAction : public CAction {
+ public:
+  bool LoadAttributes(const AttributeMap& attributes) override;
+  // Always continues. The result is written whenever the browser was found, also when
+  // there was no URL to load.
+  bool Execute(CEventx& event) override;
+
+ private:
+  std::string windowId_;
+  std::string browserId_;
+  std::string url_;
+};
+
+}  // namespace KRUI

@@ -1,0 +1,184 @@
+#include "actions/ActionTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/MessagePump.h"
+#include "support/TempDir.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/LayoutLoader.h"
+
+namespace KRUITest {
+namespace {
+
+// Event numbers below 100 are the tests' own: each names one handler scenario of "flow".
+const char kLayout[] = R"(<LayoutRoot>
+  <ActWindow id="kw" active="true"/>
+  <ActWindow id="idle"/>
+  <ActWindow id="fresh1"/>
+  <ActWindow id="fresh2"/>
+  <ActWindow id="fresh3"/>
+  <ActWindow id="fresh4"/>
+  <ActWindow id="fresh5"/>
+  <ActWindow id="tog" active="true"/>
+  <ActWindow id="owner" active="true"/>
+  <ActWindow name="anon" active="true"/>
+  <ActWindow id="sc" active="true">
+    <ActControl id="root"><ActControl id="a"/><ActControl id="b"/></ActControl>
+  </ActWindow>
+  <ActWindow id="scoff">
+    <ActControl id="root"><ActControl id="a"/></ActControl>
+  </ActWindow>
+  <ActWindow id="wb" active="true">
+    <ActControl id="root"><ActBrowser id="br"/><ActControl id="text"/></ActControl>
+  </ActWindow>
+  <ActComponentWindow id="comps" active="true"><ActComponent id="tray"/></ActComponentWindow>
+  <ActDialog id="dlg-nonmodal" active="true"/>
+  <ActDialog id="dlg-close" active="true" modal="true" click="root:ok">
+    <ActControl id="root">
+      <ActControl id="ok">
+        <EventHandler interest="101">
+          <ShowWindow windowid="owner" show="close" retcode="7"/>
+          <ActRecord name="after-close"/>
+        </EventHandler>
+      </ActControl>
+    </ActControl>
+  </ActDialog>
+  <ActDialog id="dlg-closeall" active="true" modal="true">
+    <EventHandler interest="101">
+      <QuitApplication method="closewindow"/>
+      <ActRecord name="after-closewindow"/>
+    </EventHandler>
+  </ActDialog>
+  <ActWindow id="ghost" active="true"/>
+  <ActWindow id="sm" active="true"/>
+  <ActWindow id="tm" active="true">
+    <EventHandler interest="103"><ActRecord name="tick"/></EventHandler>
+  </ActWindow>
+  <ActWindow id="sz" active="true">
+    <EventHandler interest="104">
+      <Condition type="num" condition="eq" num="1"/>
+      <ActRecord name="minimised"/>
+    </EventHandler>
+  </ActWindow>
+  <ActWindow id="flow" active="true">
+    <EventHandler interest="1">
+      <QuitApplication/><ActRecord name="q-none"/>
+      <QuitApplication method="ExitProcess"/><ActRecord name="q-cased"/>
+    </EventHandler>
+    <EventHandler interest="2">
+      <QuitApplication method="quitmessage"/><ActRecord name="q-message"/>
+    </EventHandler>
+    <EventHandler interest="3">
+      <ShowWindow windowid="dlg-closeall" show="show"/><ActRecord name="after-dialog"/>
+    </EventHandler>
+    <EventHandler interest="4">
+      <ShowWindow windowid="kw" show="normal" showopt="deactive"/><ActRecord name="never4"/>
+    </EventHandler>
+    <EventHandler interest="5">
+      <ShowWindow windowid="idle" show="show"/><ActRecord name="ran5"/>
+    </EventHandler>
+    <EventHandler interest="6">
+      <ShowWindow windowid="fresh2" showopt="active" parentid="main" show="show"/><ActRecord name="never6"/>
+    </EventHandler>
+    <EventHandler interest="7">
+      <SendMessage windowid="sm" message="16" sync="false"/><ActRecord name="posted7"/>
+    </EventHandler>
+    <EventHandler interest="8">
+      <SendMessage windowid="ghost" message="18" sync="false"/><ActRecord name="posted8"/>
+    </EventHandler>
+    <EventHandler interest="9">
+      <CreateTimer windowid="tm" timerid="7" elapse="1"/><ActRecord name="never9"/>
+    </EventHandler>
+    <EventHandler interest="10">
+      <StopPropagation/><ActRecord name="never10a"/>
+    </EventHandler>
+    <EventHandler interest="10"><ActRecord name="never10b"/></EventHandler>
+    <EventHandler interest="11">
+      <Condition type="num" condition="lt" num="0"/><ActRecord name="negative11"/>
+    </EventHandler>
+    <EventHandler interest="11"><ActRecord name="next11"/></EventHandler>
+    <EventHandler interest="12">
+      <ShellOpenUrl page="http://krui.invalid/"/><ActRecord name="ran12"/>
+    </EventHandler>
+    <EventHandler interest="13">
+      <ShowWindow windowid="dlg-close" show="show"/><ActRecord name="after-dialog13"/>
+    </EventHandler>
+  </ActWindow>
+</LayoutRoot>
+)";
+
+}  // namespace
+
+void LoadActionLayout() {
+  static bool loaded = [] {
+    static TempDir dir;
+    std::string path = dir.Write("layout\\layout.xml", kLayout);
+    return KRUI::CLayoutLoader::Instance().Load(path);
+  }();
+  ASSERT_TRUE(loaded);
+}
+
+KRUI::CHostWindow* AnyWindow(const std::string& id) {
+  LoadActionLayout();
+  return KRUI::CLayoutLoader::Instance().FindTopLevelWindow(id);
+}
+
+CActWindow* ActWindow(const std::string& id) { return dynamic_cast<CActWindow*>(AnyWindow(id)); }
+
+CActDialog* ActDialog(const std::string& id) { return dynamic_cast<CActDialog*>(AnyWindow(id)); }
+
+HWND Native(CActWindow* window) {
+  if (!window) return nullptr;
+  return window->GetHwnd() ? window->GetHwnd() : window->Create(nullptr);
+}
+
+std::unique_ptr<KRUI::CAction> MakeAction(const std::string& name, const KRUI::AttributeMap& attributes) {
+  KRUI::CObjectx* object = nullptr;
+  if (!KRUI::CreateElement(name, &object) || !object) return nullptr;
+  std::unique_ptr<KRUI::CObjectx> owned(object);
+  if (object->GetKind() != KRUI::kKindAction) return nullptr;
+  object->LoadAttributes(attributes);
+  return std::unique_ptr<KRUI::CAction>(static_cast<KRUI::CAction*>(owned.release()));
+}
+
+std::string BinFolder() {
+  char value[MAX_PATH] = {0};
+  DWORD n = ::GetEnvironmentVariableA("KRUI_TEST_BIN", value, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return std::string();
+  std::string path = value;
+  if (path[0] == '/') path = "Z:" + path;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  while (!path.empty() && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+std::string WaitForFile(const std::string& path, unsigned timeoutMs) {
+  std::string contents;
+  PumpUntil([&] {
+    if (!FileExists(path)) return false;
+    contents = ReadFileBytes(path);
+    return true;
+  }, timeoutMs);
+  return contents;
+}
+
+bool WaitForQuit(unsigned timeoutMs, int* code) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        if (code) *code = static_cast<int>(msg.wParam);
+        return true;
+      }
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+    if (::GetTickCount() - start >= timeoutMs) return false;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+}
+
+}  // namespace KRUITest
