@@ -143,17 +143,6 @@ std::unique_ptr<KRUI::CAction> MakeAction(const std::string& name, const KRUI::A
   return std::unique_ptr<KRUI::CAction>(static_cast<KRUI::CAction*>(owned.release()));
 }
 
-std::string BinFolder() {
-  char value[MAX_PATH] = {0};
-  DWORD n = ::GetEnvironmentVariableA("KRUI_TEST_BIN", value, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return std::string();
-  std::string path = value;
-  if (path[0] == '/') path = "Z:" + path;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  while (!path.empty() && path.back() == '\\') path.pop_back();
-  return path;
-}
-
 std::string WaitForFile(const std::string& path, unsigned timeoutMs) {
   std::string contents;
   PumpUntil([&] {

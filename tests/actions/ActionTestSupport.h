@@ -9,6 +9,8 @@
 #include "ui/core/Action.h"
 #include "ui/core/AttributeMap.h"
 
+#include "support/TestBin.h"
+
 namespace KRUITest {
 
 // Loads the document on first use; later calls return at once.
@@ -29,8 +31,6 @@ HWND Native(CActWindow* window);
 // An action made through the element registry under its layout name, attributes loaded.
 std::unique_ptr<KRUI::CAction> MakeAction(const std::string& name, const KRUI::AttributeMap& attributes);
 
-// KRUI_TEST_BIN as a Windows path, without trailing backslash.
-std::string BinFolder();
 // The contents of a file once it exists (pumping messages meanwhile); empty after timeoutMs.
 std::string WaitForFile(const std::string& path, unsigned timeoutMs);
 // True when WM_QUIT arrives within timeoutMs (other messages are dispatched); its code.

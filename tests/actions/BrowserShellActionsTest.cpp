@@ -20,8 +20,8 @@ using Calls = std::vector<std::string>;
 constexpr unsigned kChildWaitMs = 20000;
 
 // The recorder below the test executable's folder, and its copy in the folder above.
-std::string Recorder() { return BinFolder() + "\\actions-helper\\actions_recorder.exe"; }
-std::string RecorderAbove() { return BinFolder() + "\\..\\actions-helper\\actions_recorder.exe"; }
+std::string Recorder() { return TestBinFolder() + "\\actions-helper\\actions_recorder.exe"; }
+std::string RecorderAbove() { return TestBinFolder() + "\\..\\actions-helper\\actions_recorder.exe"; }
 
 // The record of a run: its command line and current folder.
 struct Record {
@@ -156,7 +156,7 @@ class ShellActions : public ::testing::Test {
   void SetUp() override {
     LoadActionLayout();
     Trail().clear();
-    ASSERT_FALSE(BinFolder().empty()) << "KRUI_TEST_BIN is not set";
+    ASSERT_FALSE(TestBinFolder().empty()) << "KRUI_TEST_BIN is not set";
     ForgetRecord(Recorder());
   }
   // Runs ShellOpenUrl; true when it stopped the handler. result starts at -1.
@@ -344,13 +344,13 @@ TEST_F(ShellActions, CreateProcessIgnoresAProgramThatCannotBeStarted) {
 }
 
 TEST(ExitProcess, EndsTheProcessAtOnceWithZero) {
-  ASSERT_FALSE(BinFolder().empty());
+  ASSERT_FALSE(TestBinFolder().empty());
   TempDir dir;
   std::string layout = dir.Write("layout.xml", R"(<LayoutRoot><BareWindow id="w">
       <EventHandler interest="1"><QuitApplication method="exitprocess"/></EventHandler>
     </BareWindow></LayoutRoot>)");
   std::string marker = dir.File("returned.txt");
-  std::string exe = BinFolder() + "\\actions_eventhost.exe";
+  std::string exe = TestBinFolder() + "\\actions_eventhost.exe";
   std::string commandLine = "\"" + exe + "\" \"" + layout + "\" \"" + marker + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);

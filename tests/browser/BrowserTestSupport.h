@@ -7,11 +7,9 @@
 #include "browser/CefCapi.h"
 #include "browser/CefRefCounted.h"
 #include "browser/CefStruct.h"
+#include "support/TestBin.h"
 
 namespace KRUITest {
-
-// KRUI_TEST_BIN as a Windows path (a Unix path is reached through drive Z:).
-std::wstring TestBinFolderW();
 
 // A command line that records appended switches and counts the references it hands out.
 class CFakeCommandLine : public KRUI::CCefRefCounted {

@@ -7,16 +7,6 @@
 
 namespace KRUITest {
 
-std::string TestBinFolder() {
-  char value[MAX_PATH] = {0};
-  DWORD n = ::GetEnvironmentVariableA("KRUI_TEST_BIN", value, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return std::string();
-  std::string path = value;
-  if (path[0] == '/') path = "Z:" + path;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
-
 CInstallation::CInstallation(const std::string& exeName, bool withRuntime) : exeName_(exeName) {
   std::string bin = TestBinFolder();
   if (bin.empty()) return;

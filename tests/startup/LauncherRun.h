@@ -10,10 +10,9 @@
 #include "support/TempDir.h"
 #include "ui/core/Handles.h"
 
-namespace KRUITest {
+#include "support/TestBin.h"
 
-// KRUI_TEST_BIN as a Windows path (a Unix path is reached through drive Z:).
-std::string TestBinFolder();
+namespace KRUITest {
 
 class CInstallation {
  public:
