@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "actions/ConditionAction.h"
+#include "actions/ShowWindowAction.h"
 #include "core/TestElements.h"
 #include "support/TempDir.h"
 #include <tinyxml.h>
@@ -100,6 +102,16 @@ TEST_F(LayoutLoading, LinksByKindAndIgnoresWhatTheGrammarDoesNotAllow) {
   ActionLog().clear();
   w->RaiseEvent(w, 101);
   EXPECT_EQ((std::vector<std::string>{"first:101", "second:101"}), ActionLog());
+}
+
+TEST_F(LayoutLoading, AHandlerKeepsABuiltInConditionAndShowWindowInOrder) {
+  ASSERT_TRUE(Load(R"(<TestWindow id="w"><EventHandler interest="101">
+        <Condition type="num" condition="eq" num="1"/><ShowWindow windowid="w" show="hide"/>
+      </EventHandler></TestWindow>)"));
+  const auto& actions = Top<TestWindow>(0)->Handlers().at(0)->Actions();
+  ASSERT_EQ(2u, actions.size());
+  EXPECT_NE(nullptr, dynamic_cast<CConditionAction*>(actions[0]));
+  EXPECT_NE(nullptr, dynamic_cast<CShowWindowAction*>(actions[1]));
 }
 
 TEST_F(LayoutLoading, ReferencesAreExpandedBeforeTheObjectReadsThem) {
