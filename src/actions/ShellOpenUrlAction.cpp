@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstring>
+
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementRegistry.h"
@@ -12,17 +14,6 @@ namespace KRUI {
 KRUI_REGISTER_ELEMENT("ShellOpenUrl", CShellOpenUrlAction);
 
 namespace {
-
-bool StartsWithNoCase(const std::string& text, const char* prefix) {
-  size_t i = 0;
-  for (; prefix[i]; ++i) {
-    if (i >= text.size()) return false;
-    char c = text[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != prefix[i]) return false;
-  }
-  return true;
-}
 
 // ShellExecuteA reports success with a value above 32.
 bool Launched(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; }
@@ -42,9 +33,9 @@ bool CShellOpenUrlAction::LoadAttributes(const AttributeMap& attributes) {
 
 bool CShellOpenUrlAction::IsWebUrl(const std::string& text) {
   size_t host;
-  if (StartsWithNoCase(text, "http://")) {
+  if (_strnicmp(text.c_str(), "http://", 7) == 0) {
     host = 7;
-  } else if (StartsWithNoCase(text, "https://")) {
+  } else if (_strnicmp(text.c_str(), "https://", 8) == 0) {
     host = 8;
   } else {
     return false;

@@ -1,5 +1,6 @@
 #include "windows/WindowTestElements.h"
 
+#include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/GdiPlus.h"
@@ -19,16 +20,6 @@ std::vector<std::string>& GrabberLog() {
   return log;
 }
 
-namespace {
-
-KRUI::CHostWindow* OwnerOf(const KRUI::CEventx& event) {
-  if (!event.sender) return nullptr;
-  if (event.sender->GetKind() == KRUI::kKindWindow) return static_cast<KRUI::CHostWindow*>(event.sender);
-  if (event.sender->GetKind() == KRUI::kKindControl) return static_cast<KRUI::CControl*>(event.sender)->HostWindow();
-  return nullptr;
-}
-
-}  // namespace
 
 bool EndOwnerAction::LoadAttributes(const KRUI::AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);
@@ -37,7 +28,7 @@ bool EndOwnerAction::LoadAttributes(const KRUI::AttributeMap& attributes) {
 }
 
 bool EndOwnerAction::Execute(KRUI::CEventx& event) {
-  if (KRUI::CHostWindow* owner = OwnerOf(event)) owner->Hide(code_);
+  if (KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event)) owner->Hide(code_);
   return false;
 }
 

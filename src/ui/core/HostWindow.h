@@ -13,6 +13,12 @@ namespace KRUI {
 class CControl;
 class CWin32Component;
 
+// Events host windows raise on themselves.
+constexpr int kWindowEventCreated = 101;
+constexpr int kWindowEventTimer = 103;
+constexpr int kWindowEventSize = 104;
+constexpr int kWindowEventCloseRequest = 105;
+
 // Longest control path FindControl follows.
 constexpr size_t kControlPathLimit = 127;
 

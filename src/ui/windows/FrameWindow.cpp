@@ -13,12 +13,6 @@ namespace {
 const wchar_t kClassName[] = L"_HOSTINNER_FRAMEWINDOW";
 constexpr UINT kClassStyle = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
 
-// Events a frame window raises on itself.
-constexpr int kEventCreated = 101;
-constexpr int kEventTimer = 103;
-constexpr int kEventSize = 104;
-constexpr int kEventCloseRequest = 105;
-
 }  // namespace
 
 HWND _FrameWindow::Create(HWND parent) {
@@ -53,7 +47,7 @@ bool _FrameWindow::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, 
       OnCreate();
       return true;
     case WM_SIZE:
-      host_.RaiseEvent(&host_, kEventSize, static_cast<EventParam>(wParam));
+      host_.RaiseEvent(&host_, kWindowEventSize, static_cast<EventParam>(wParam));
       return true;
     case WM_PAINT:
       PaintHostWindow(Handle(), host_, host_.layered_);
@@ -74,12 +68,12 @@ bool _FrameWindow::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, 
     case WM_TIMER:
       // One-shot timers: the window kills each one at its first tick.
       ::KillTimer(Handle(), wParam);
-      host_.RaiseEvent(&host_, kEventTimer);
+      host_.RaiseEvent(&host_, kWindowEventTimer);
       return true;
     case WM_SYSCOMMAND:
       if (wParam != SC_CLOSE) return false;
       // The system close never closes by itself: the handlers decide.
-      host_.RaiseEvent(&host_, kEventCloseRequest);
+      host_.RaiseEvent(&host_, kWindowEventCloseRequest);
       return true;
     default:
       return false;
@@ -89,7 +83,7 @@ bool _FrameWindow::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, 
 void _FrameWindow::OnCreate() {
   if (host_.visible_) ::ShowWindow(Handle(), SW_SHOW);
   if (host_.center_) CenterTopLevelWindow(Handle());
-  host_.RaiseEvent(&host_, kEventCreated);
+  host_.RaiseEvent(&host_, kWindowEventCreated);
 }
 
 void _FrameWindow::OnGetMinMaxInfo(MINMAXINFO* info) {

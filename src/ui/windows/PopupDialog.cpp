@@ -8,9 +8,6 @@
 namespace KRUI {
 namespace {
 
-constexpr int kEventCreated = 101;
-constexpr int kEventTimer = 103;
-
 // The dialog whose run is starting on this thread: the dialog parameter stays 0, so the
 // first message picks its object up from here.
 thread_local _PopupDialog* t_starting = nullptr;
@@ -88,7 +85,7 @@ bool _PopupDialog::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT
       // The template gave dialog units; the declared size is meant in pixels.
       ::SetWindowPos(hwnd_, nullptr, 0, 0, host_.width_, host_.height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
       if (host_.center_) CenterTopLevelWindow(hwnd_);
-      host_.RaiseEvent(&host_, kEventCreated);
+      host_.RaiseEvent(&host_, kWindowEventCreated);
       return true;  // 0: the system does not set the focus
     case WM_PAINT:
       PaintHostWindow(hwnd_, host_, false);
@@ -101,7 +98,7 @@ bool _PopupDialog::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT
       return false;
     case WM_TIMER:
       ::KillTimer(hwnd_, wParam);
-      host_.RaiseEvent(&host_, kEventTimer);
+      host_.RaiseEvent(&host_, kWindowEventTimer);
       return true;
     default:
       return false;
