@@ -27,7 +27,8 @@ bool CConditionAction::Execute(CEventx& event) {
 bool CConditionAction::Passes(const CEventx& event) const {
   if (type_ == "str") {
     // An event without text compares as the empty text.
-    const char* text = event.param ? event.ParamText() : "";
+    const char* text = event.ParamText();
+    if (!text) text = "";
     if (condition_ == "contain") return std::strstr(text, text_.c_str()) != nullptr;
     if (condition_ == "equal") return text_ == text;
     return false;

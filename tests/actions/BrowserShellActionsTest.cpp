@@ -60,7 +60,7 @@ TEST_F(BrowserActions, NavigateLoadsTheUrlAndWritesRetval) {
 
 TEST_F(BrowserActions, NavigateTakesTheEventsTextWithFromdataEvent) {
   std::string url = "http://popup.example/target?a=1";
-  CEventx event(102, browser, CEventx::TextParam(url.c_str()));
+  CEventx event = CEventx::WithText(102, browser, url.c_str());
   auto navigate = MakeAction("WBNavigate", {{"windowid", "owner"}, {"wbid", "root:br"}, {"url", "http://unused/"},
                                             {"fromdata", "event"}, {"retval", "1"}});
   EXPECT_FALSE(navigate->Execute(event));
@@ -71,7 +71,7 @@ TEST_F(BrowserActions, NavigateTakesTheEventsTextWithFromdataEvent) {
 
 TEST_F(BrowserActions, AFoundBrowserGetsRetvalEvenWhenNothingIsLoaded) {
   std::string url = "http://popup.example/";
-  CEventx withText(102, browser, CEventx::TextParam(url.c_str()));
+  CEventx withText = CEventx::WithText(102, browser, url.c_str());
   EXPECT_FALSE(MakeAction("WBNavigate", {{"windowid", "wb"}, {"wbid", "root:br"}, {"url", "http://unused/"},
                                          {"fromdata", "page"}, {"retval", "4"}})->Execute(withText));
   EXPECT_EQ(4, withText.result);
@@ -161,7 +161,7 @@ class ShellActions : public ::testing::Test {
   }
   // Runs ShellOpenUrl; true when it stopped the handler. result starts at -1.
   static bool Open(const KRUI::AttributeMap& attributes, const char* eventText, int* result) {
-    CEventx event(101, nullptr, CEventx::TextParam(eventText));
+    CEventx event = CEventx::WithText(101, nullptr, eventText);
     event.result = -1;
     bool stopped = MakeAction("ShellOpenUrl", attributes)->Execute(event);
     if (result) *result = event.result;

@@ -117,7 +117,7 @@ TEST_F(Dispatch, TextParamsReachTheActionsWhole) {
   w->AddHandler(&handler);
   EXPECT_EQ(0, w->AddHandler(nullptr));
   std::string url = "https://example.invalid/page?x=1";
-  w->RaiseEvent(w, 102, CEventx::TextParam(url.c_str()));
+  w->RaiseTextEvent(w, 102, url.c_str());
   EXPECT_EQ(url, action.seen);
   static_assert(sizeof(EventParam) == sizeof(void*), "an event param must hold a pointer");
 }

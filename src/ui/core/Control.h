@@ -51,6 +51,11 @@ class CControl : public CObjectx, public CEventxDispatch {
   const std::vector<CControl*>& Children() const { return children_; }
 
   const std::string& Id() const { return id_; }
+  // The position as declared ("pos"), before negative values are counted from the edges.
+  int DeclaredX() const { return posX_; }
+  int DeclaredY() const { return posY_; }
+  int DeclaredWidth() const { return sizeW_; }
+  int DeclaredHeight() const { return sizeH_; }
   int Left() const { return left_; }
   int Top() const { return top_; }
   int Width() const { return width_; }

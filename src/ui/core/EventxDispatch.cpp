@@ -11,7 +11,18 @@ int CEventxDispatch::AddHandler(CEventxHandler* handler) {
   return static_cast<int>(handlers_.size());
 }
 
+namespace {
+thread_local int g_dispatchDepth = 0;
+
+struct DepthGuard {
+  DepthGuard() { ++g_dispatchDepth; }
+  ~DepthGuard() { --g_dispatchDepth; }
+};
+}  // namespace
+
 bool CEventxDispatch::Dispatch(CEventx& event) {
+  if (g_dispatchDepth >= kDispatchDepthLimit) return true;
+  DepthGuard depth;
   for (CEventxHandler* handler : handlers_) {
     if (!handler || handler->Interest() != event.id) continue;
     for (CAction* action : handler->Actions()) {
@@ -24,6 +35,12 @@ bool CEventxDispatch::Dispatch(CEventx& event) {
 
 int CEventxDispatch::RaiseEvent(CObjectx* sender, int id, EventParam param) {
   CEventx event(id, sender, param);
+  Dispatch(event);
+  return event.result;
+}
+
+int CEventxDispatch::RaiseTextEvent(CObjectx* sender, int id, const char* text) {
+  CEventx event = CEventx::WithText(id, sender, text);
   Dispatch(event);
   return event.result;
 }
