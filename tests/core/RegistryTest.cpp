@@ -33,6 +33,8 @@ const std::pair<const char*, ElementKind> kBuiltElements[] = {
     {"StopPropagation", kKindAction},
     {"PopupHostDialog", kKindWindow},
     {"Win32ComponentHostWindow", kKindWindow},
+    {"DeleteCefCache", kKindAction},
+    {"DeleteInternetExplorerCache", kKindAction},
 };
 
 TEST(ElementRegistry, EveryBuiltElementNameResolvesToItsKind) {

@@ -30,6 +30,10 @@ std::string ToNarrow(UINT codePage, const std::wstring& text) {
 std::wstring Utf8ToWide(const std::string& utf8) { return ToWide(CP_UTF8, utf8); }
 std::string Utf8ToAnsi(const std::string& utf8) { return ToNarrow(CP_ACP, ToWide(CP_UTF8, utf8)); }
 std::string WideToAnsi(const std::wstring& wide) { return ToNarrow(CP_ACP, wide); }
+std::string CodePageToAnsi(unsigned codePage, const std::string& text) {
+  if (codePage == ::GetACP()) return text;
+  return ToNarrow(CP_ACP, ToWide(codePage, text));
+}
 std::wstring ThreadAnsiToWide(const std::string& ansi) { return ToWide(CP_THREAD_ACP, ansi); }
 std::string WideToThreadAnsi(const std::wstring& wide) { return ToNarrow(CP_THREAD_ACP, wide); }
 

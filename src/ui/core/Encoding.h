@@ -11,6 +11,9 @@ std::wstring Utf8ToWide(const std::string& utf8);
 // form become the system default character.
 std::string Utf8ToAnsi(const std::string& utf8);
 std::string WideToAnsi(const std::wstring& wide);
+// Text written in a fixed code page (the runtime's own messages) to runtime text; exact
+// where that is the ANSI code page, the default character for what the ANSI page lacks.
+std::string CodePageToAnsi(unsigned codePage, const std::string& text);
 // Runtime text to and from the window system (CP_THREAD_ACP).
 std::wstring ThreadAnsiToWide(const std::string& ansi);
 std::string WideToThreadAnsi(const std::wstring& wide);

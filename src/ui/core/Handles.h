@@ -65,6 +65,14 @@ using UniqueHglobal = UniqueHandle<HandleTraits<HGLOBAL, ::GlobalFree>>;
 using UniqueHmodule = UniqueHandle<HandleTraits<HMODULE, ::FreeLibrary>>;
 using UniqueKernelHandle = UniqueHandle<HandleTraits<HANDLE, CloseKernelHandle>>;
 
+// FindFirstFile's search handle: INVALID_HANDLE_VALUE, not null, when there is none.
+struct FindFileTraits {
+  using type = HANDLE;
+  static HANDLE invalid() noexcept { return INVALID_HANDLE_VALUE; }
+  static void close(HANDLE h) noexcept { ::FindClose(h); }
+};
+using UniqueFindFile = UniqueHandle<FindFileTraits>;
+
 // GDI+ flat-API objects.
 inline void DisposeGpImage(Gdiplus::GpBitmap* b) noexcept { Gdiplus::DllExports::GdipDisposeImage(b); }
 inline void DeleteGpGraphics(Gdiplus::GpGraphics* g) noexcept { Gdiplus::DllExports::GdipDeleteGraphics(g); }

@@ -1,0 +1,105 @@
+#include "cache/DeleteCefCache.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include "actions/ActionTargets.h"
+#include "app/DataDirectory.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/Encoding.h"
+#include "ui/core/Handles.h"
+#include "ui/core/Paths.h"
+
+KRUI_REGISTER_ELEMENT("DeleteCefCache", CDeleteCefCache);
+
+namespace {
+
+// Longest "dirs" value read. A name cut by the limit is dropped rather than shortened: the
+// shortened name would clear a folder nobody listed.
+constexpr size_t kDirsLimit = 255;
+
+std::vector<std::string> SplitDirs(const std::string& value) {
+  std::vector<std::string> names;
+  const bool cut = value.size() > kDirsLimit;
+  const std::string kept = cut ? value.substr(0, kDirsLimit) : value;
+  size_t start = 0;
+  while (start <= kept.size()) {
+    size_t comma = kept.find(',', start);
+    const bool last = comma == std::string::npos;
+    if (last) comma = kept.size();
+    // The last piece of a cut value is whole only when the cut fell on a comma.
+    const bool whole = !last || !cut || value[kDirsLimit] == ',';
+    if (comma > start && whole) names.push_back(kept.substr(start, comma - start));
+    if (last) break;
+    start = comma + 1;
+  }
+  return names;
+}
+
+bool IsDotEntry(const wchar_t* name) {
+  return (name[0] == L'.' && name[1] == 0) || (name[0] == L'.' && name[1] == L'.' && name[2] == 0);
+}
+
+// The listed folder inside the cache, or empty when the name would lead elsewhere: an
+// absolute path, a drive, a share, or ".." steps out of the cache folder.
+std::wstring ListedFolder(const std::wstring& cache, const std::wstring& name) {
+  if (name.find(L':') != std::wstring::npos || name[0] == L'\\' || name[0] == L'/') return {};
+  std::wstring folder = KRUI::CombinePathW(cache, name);
+  if (folder.empty()) return {};
+  std::wstring prefix = cache;
+  if (prefix.back() != L'\\') prefix += L'\\';
+  const bool inside = ::lstrcmpiW(folder.c_str(), cache.c_str()) == 0 ||
+                      (folder.size() > prefix.size() &&
+                       ::StrCmpNIW(folder.c_str(), prefix.c_str(), static_cast<int>(prefix.size())) == 0);
+  return inside ? folder : std::wstring();
+}
+
+}  // namespace
+
+bool CDeleteCefCache::LoadAttributes(const KRUI::AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  std::string value;
+  if (KRUI::ReadString(attributes, "dirs", value)) dirs_ = SplitDirs(value);
+  return true;
+}
+
+bool CDeleteCefCache::Execute(KRUI::CEventx&) {
+  const std::wstring dataDirectory = KRUI::GetDataDirectory();
+  if (dataDirectory.empty()) return KRUI::kStopHandler;
+  const std::wstring cache = KRUI::CombinePathW(dataDirectory, L"cache_data");
+  if (cache.empty()) return KRUI::kContinueHandler;  // a cache path that does not fit MAX_PATH
+
+  if (dirs_.empty()) {
+    ClearFolder(cache);
+  } else {
+    for (const std::string& name : dirs_) {
+      const std::wstring folder = ListedFolder(cache, KRUI::ThreadAnsiToWide(name));
+      if (!folder.empty()) ClearFolder(folder);
+    }
+  }
+  return KRUI::kContinueHandler;
+}
+
+void CDeleteCefCache::ClearFolder(const std::wstring& folder) {
+  const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+  const std::wstring pattern = KRUI::CombinePathW(folder, L"*.*");
+  if (pattern.empty()) return;
+
+  WIN32_FIND_DATAW entry;
+  KRUI::UniqueFindFile find(::FindFirstFileW(pattern.c_str(), &entry));
+  if (!find) return;
+  do {
+    if (IsDotEntry(entry.cFileName)) continue;
+    const std::wstring path = KRUI::CombinePathW(folder, entry.cFileName);
+    if (path.empty()) continue;
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      // A junction or link may point anywhere on the disk: its target is not the cache's.
+      if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) ClearFolder(path);
+    } else {
+      ::SetLastError(0);
+      ::DeleteFileW(path.c_str());  // in use, read-only or forbidden: left as it is
+    }
+  } while (::FindNextFileW(find.get(), &entry));
+}

@@ -1,0 +1,143 @@
+#include "cache/DeleteInternetExplorerCache.h"
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <vector>
+
+#include "actions/ActionTargets.h"
+#include "ui/controls/TextControl.h"
+#include "ui/core/Control.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/Encoding.h"
+#include "ui/core/Handles.h"
+#include "ui/core/HostWindow.h"
+#include "ui/core/LayoutLoader.h"
+#include "ui/windows/NativeWindow.h"
+
+KRUI_REGISTER_ELEMENT("DeleteInternetExplorerCache", CDeleteInternetExplorerCache);
+
+namespace {
+
+// The notice texts, in the Simplified Chinese code page.
+constexpr unsigned kNoticeCodePage = 936;
+const char kNoticeTitle[] = "\xC7\xE5\xC0\xED\xBB\xBA\xB4\xE6";                          // 清理缓存
+const char kNoticeMessage[] = "\xC7\xE5\xC0\xED\xBB\xBA\xB4\xE6\xB3\xC9\xB9\xA6\xA3\xA1";  // 清理缓存成功！
+
+using UniqueUrlCacheFind = KRUI::UniqueHandle<KRUI::HandleTraits<HANDLE, ::FindCloseUrlCache>>;
+
+// An entry buffer of the size the cache asked for, aligned for the entry record.
+class EntryBuffer {
+ public:
+  explicit EntryBuffer(DWORD size) : bytes_(size / sizeof(INTERNET_CACHE_ENTRY_INFOW) + 1), size_(size) {}
+  INTERNET_CACHE_ENTRY_INFOW* get() { return bytes_.data(); }
+  DWORD* size() { return &size_; }
+  DWORD capacity() const { return static_cast<DWORD>(bytes_.size() * sizeof(INTERNET_CACHE_ENTRY_INFOW)); }
+
+ private:
+  std::vector<INTERNET_CACHE_ENTRY_INFOW> bytes_;
+  DWORD size_;
+};
+
+void SetTextOf(KRUI::CControl* root, const char* id, const std::string& text) {
+  if (auto* control = dynamic_cast<KRUI::CTextControl*>(root ? root->FindChild(id) : nullptr)) {
+    control->SetText(text);
+  }
+}
+
+}  // namespace
+
+// Hidden window of the thread that runs the action: the worker posts its completion here.
+class CDeleteInternetExplorerCache::_NotifyWindow : public KRUI::CNativeWindow {
+ public:
+  explicit _NotifyWindow(CDeleteInternetExplorerCache& action) : action_(action) {}
+  bool Create() {
+    // A popup window's default position and size are 0, 0, 0, 0.
+    return CreateNative(L"_DeleteInternetExplorerCacheNotifyWindow", CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS,
+                        WS_EX_TOOLWINDOW, L"", WS_POPUP, RECT{0, 0, 0, 0}, ::GetDesktopWindow()) != nullptr;
+  }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == kCompletionMessage) {
+      action_.OnCompletion();
+      return 1;
+    }
+    return DefaultProc(message, wParam, lParam);
+  }
+
+ private:
+  CDeleteInternetExplorerCache& action_;
+};
+
+CDeleteInternetExplorerCache::CDeleteInternetExplorerCache() = default;
+CDeleteInternetExplorerCache::~CDeleteInternetExplorerCache() = default;
+
+bool CDeleteInternetExplorerCache::LoadAttributes(const KRUI::AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  auto sync = attributes.find("sync");
+  if (sync != attributes.end()) sync_ = sync->second == "true";
+  return true;
+}
+
+bool CDeleteInternetExplorerCache::Execute(KRUI::CEventx&) {
+  if (sync_) {
+    ClearUrlCache();
+    return KRUI::kStopHandler;
+  }
+  if (busy_) return KRUI::kStopHandler;
+  if (!notify_) {
+    auto window = std::make_unique<_NotifyWindow>(*this);
+    if (!window->Create()) return KRUI::kStopHandler;  // nowhere to report to: nothing starts
+    notify_ = std::move(window);
+  }
+  KRUI::UniqueKernelHandle thread(::CreateThread(nullptr, 0, &Worker, this, 0, nullptr));
+  if (thread) busy_ = true;
+  return KRUI::kStopHandler;
+}
+
+unsigned long __stdcall CDeleteInternetExplorerCache::Worker(void* self) {
+  auto* action = static_cast<CDeleteInternetExplorerCache*>(self);
+  ClearUrlCache();
+  ::PostMessageW(action->notify_->Handle(), kCompletionMessage, 0, 0);
+  return 0;
+}
+
+void CDeleteInternetExplorerCache::OnCompletion() {
+  ShowCompletionNotice();  // modal: returns when the user has closed the notice
+  busy_ = false;
+}
+
+void CDeleteInternetExplorerCache::ClearUrlCache() {
+  DWORD size = 0;
+  if (::FindFirstUrlCacheEntryW(nullptr, nullptr, &size) || ::GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+    return;  // empty, or the cache cannot be read
+  }
+  auto buffer = std::make_unique<EntryBuffer>(size);
+  // The cache may have changed since the size was asked for: only an enumeration that
+  // started with this buffer names entries to delete.
+  UniqueUrlCacheFind find(::FindFirstUrlCacheEntryW(nullptr, buffer->get(), buffer->size()));
+  if (!find) return;
+  for (;;) {
+    ::DeleteUrlCacheEntryW(buffer->get()->lpszSourceUrlName);  // a locked entry stays
+    for (;;) {
+      *buffer->size() = buffer->capacity();
+      if (::FindNextUrlCacheEntryW(find.get(), buffer->get(), buffer->size())) break;
+      if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER) return;  // no more entries
+      buffer = std::make_unique<EntryBuffer>(*buffer->size());
+    }
+  }
+}
+
+void CDeleteInternetExplorerCache::ShowCompletionNotice() {
+  KRUI::CLayoutLoader& loader = KRUI::CLayoutLoader::Instance();
+  KRUI::CHostWindow* game = loader.FindTopLevelWindow("wnd.game");
+  KRUI::CHostWindow* dialog = loader.FindTopLevelWindow("dlg.msgbox2");
+  if (!game || !dialog) return;
+  KRUI::CControl* root = dialog->GetRootControl();
+  SetTextOf(root, "msgbox.title", KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeTitle));
+  SetTextOf(root, "msgbox.message", KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeMessage));
+  dialog->Create(game->GetHwnd());
+  dialog->SetActive(true);
+  dialog->Show(0, false);
+}
