@@ -33,6 +33,15 @@ const std::pair<const char*, ElementKind> kBuiltElements[] = {
     {"StopPropagation", kKindAction},
     {"PopupHostDialog", kKindWindow},
     {"Win32ComponentHostWindow", kKindWindow},
+    {"Edit", kKindControl},
+    {"HotkeyEdit", kKindControl},
+    {"Win32TrayIcon", kKindComponent},
+    {"Win32ContextMenu", kKindComponent},
+    {"Win32MenuItem", kKindComponent},
+    {"Win32Hotkey", kKindComponent},
+    {"HotkeyConfigReader", kKindAction},
+    {"HotkeyConfigWriter", kKindAction},
+    {"ShowMessagebox", kKindAction},
 };
 
 TEST(ElementRegistry, EveryBuiltElementNameResolvesToItsKind) {
