@@ -89,6 +89,17 @@ TEST(Win32Hotkey, Message2001FromASendMessageActionReRegistersKeepingTheCount) {
   Chord({VK_SHIFT, 'C'});
   EXPECT_EQ((Trail{"toggle-202", "other-202"}), TrailOf(2));
   EXPECT_EQ(4, toggle->PressCount());
+
+  // Texts that name no key register nothing useful, and break nothing.
+  const char* garbage[] = {"____", "ctrl_alt_shift", "x_y_z", "99999999999999999999999"};
+  for (const char* text : garbage) {
+    KRUI::CAppConfiger::Instance().Write("hotkey", "toggle", text);
+    send->Execute(event);
+    EXPECT_NE(-1, toggle->RegistrationId()) << text;
+  }
+  KRUI::CAppConfiger::Instance().Write("hotkey", "toggle", "");
+  send->Execute(event);
+  EXPECT_EQ(-1, toggle->RegistrationId());  // an empty entry leaves it unregistered
 }
 
 // Whether the shell holds an icon of this window with identifier 0: only a present icon
@@ -227,6 +238,29 @@ TEST(Win32ContextMenu, PopsUpBesideThePointerAndTheChoiceReachesItsItem) {
   EXPECT_EQ((Trail{"m3-5"}), TrailOf(1));
   EXPECT_EQ(401, g_menuRect.left);
   EXPECT_EQ(299, g_menuRect.top);
+}
+
+TEST(Win32ContextMenu, LivesFromTheHostsCreationToItsDestruction) {
+  KRUI::CHostWindow* comps = Components();
+  auto* menu3 = Component<CWin32ContextMenu>("menu3");
+  auto* tray = Component<CWin32TrayIcon>("tray");
+  auto* other = Component<CWin32Hotkey>("hk-other");
+  ASSERT_TRUE(comps && menu3 && tray && other);
+  HWND hwnd = comps->GetHwnd();
+  comps->Close();
+  PumpUntil([&] { return !::IsWindow(hwnd); }, 3000);
+  ASSERT_FALSE(::IsWindow(hwnd));
+  EXPECT_EQ(nullptr, menu3->Menu());
+
+  // A new host window: a new menu, the visible icon added again, hotkeys registered again.
+  ASSERT_NE(nullptr, comps->Create(nullptr));
+  ASSERT_NE(nullptr, menu3->Menu());
+  EXPECT_EQ(5, ::GetMenuItemCount(menu3->Menu()));
+  EXPECT_TRUE(tray->IsShown());
+  DeskTrail().clear();
+  Chord({VK_SHIFT, 'C'});
+  EXPECT_EQ((Trail{"other-201"}), TrailOf(1));  // its third press: the count lives on
+  tray->Hide();
 }
 
 }  // namespace
