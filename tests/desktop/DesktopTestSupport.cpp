@@ -18,46 +18,23 @@ namespace {
 // Event numbers below 100 are the tests' own: each names one handler scenario.
 const char kLayout[] = R"(<LayoutRoot>
   <FrameHostWindow id="main" pos="100,100" size="400,300" center="false">
-    <EventHandler interest="60">
-      <ShowMessagebox windowid="msg" title="First" message="Quit now?" yes="Yes" no="No" continue="1"/>
-      <DeskRecord name="continued60"/>
-    </EventHandler>
-    <EventHandler interest="61">
-      <ShowMessagebox windowid="msg" title="Second" continue="1"/><DeskRecord name="continued61"/>
-    </EventHandler>
-    <EventHandler interest="62">
-      <ShowMessagebox windowid="msg" title="Six" continue="6"/><DeskRecord name="continued62"/>
-    </EventHandler>
-    <EventHandler interest="63">
-      <ShowMessagebox windowid="msg-partial" title="Partial" yes="Yes" no="No" continue="1"/>
-      <DeskRecord name="continued63"/>
-    </EventHandler>
-    <EventHandler interest="64">
-      <ShowMessagebox windowid="nothere" continue="-1"/><DeskRecord name="continued64"/>
-    </EventHandler>
-    <EventHandler interest="65">
-      <ShowMessagebox windowid="msg-modeless" continue="1"/><DeskRecord name="continued65"/>
-    </EventHandler>
-    <EventHandler interest="66">
-      <ShowMessagebox windowid="msg-bare" continue="2"/><DeskRecord name="continued66"/>
-    </EventHandler>
+    <EventHandler interest="60"><ShowMessagebox windowid="msg" title="First" message="Quit?" yes="Yes" no="No" continue="1"/><DeskRecord name="go60"/></EventHandler>
+    <EventHandler interest="61"><ShowMessagebox windowid="msg" title="Second" continue="1"/><DeskRecord name="go61"/></EventHandler>
+    <EventHandler interest="62"><ShowMessagebox windowid="msg" title="Six" continue="6"/><DeskRecord name="go62"/></EventHandler>
+    <EventHandler interest="63"><ShowMessagebox windowid="msg-partial" title="Partial" yes="Y" no="N" continue="1"/><DeskRecord name="go63"/></EventHandler>
+    <EventHandler interest="64"><ShowMessagebox windowid="nothere" continue="-1"/><DeskRecord name="go64"/></EventHandler>
+    <EventHandler interest="65"><ShowMessagebox windowid="msg-modeless" continue="1"/><DeskRecord name="go65"/></EventHandler>
+    <EventHandler interest="66"><ShowMessagebox windowid="msg-bare" continue="2"/><DeskRecord name="go66"/></EventHandler>
   </FrameHostWindow>
-  <PopupHostDialog id="msg" size="300,200">
-    <Layout id="root">
-      <Text id="msgbox.title" pos="10,10" size="280,20"/>
-      <Text id="msgbox.message" pos="10,40" size="280,40"/>
-      <Button id="msgbox.yes" pos="20,150" size="100,30" text="?">
-        <EventHandler interest="101"><ShowWindow windowid="owner" show="close" retcode="6"/></EventHandler>
-      </Button>
-      <Button id="msgbox.no" pos="180,150" size="100,30" text="?"/>
-    </Layout>
-  </PopupHostDialog>
-  <PopupHostDialog id="msg-partial" size="300,200">
-    <Layout id="root">
-      <Text id="msgbox.title" pos="10,10" size="280,20"/>
-      <Button id="msgbox.yes" pos="20,150" size="100,30"/>
-    </Layout>
-  </PopupHostDialog>
+  <PopupHostDialog id="msg" size="300,200"><Layout id="root">
+    <Text id="msgbox.title" pos="10,10" size="280,20"/><Text id="msgbox.message" pos="10,40" size="280,40"/>
+    <Button id="msgbox.yes" pos="20,150" size="100,30" text="?">
+      <EventHandler interest="101"><ShowWindow windowid="owner" show="close" retcode="6"/></EventHandler></Button>
+    <Button id="msgbox.no" pos="180,150" size="100,30" text="?"/>
+  </Layout></PopupHostDialog>
+  <PopupHostDialog id="msg-partial" size="300,200"><Layout id="root">
+    <Text id="msgbox.title" pos="10,10" size="280,20"/><Button id="msgbox.yes" pos="20,150" size="100,30"/>
+  </Layout></PopupHostDialog>
   <PopupHostDialog id="msg-modeless" modal="false" size="300,200"/>
   <PopupHostDialog id="msg-bare" size="200,100"/>
 
@@ -93,12 +70,8 @@ const char kLayout[] = R"(<LayoutRoot>
   </Win32ComponentHostWindow>
 
   <FrameHostWindow id="settings" pos="200,200" size="400,200" center="false">
-    <EventHandler interest="101">
-      <HotkeyConfigReader group="hotkey" key="edit" to="root:hk"/><DeskRecord name="after-reader"/>
-    </EventHandler>
-    <EventHandler interest="70">
-      <HotkeyConfigWriter group="hotkey" key="saved" fromdata="root:hk"/><DeskRecord name="after-writer"/>
-    </EventHandler>
+    <EventHandler interest="101"><HotkeyConfigReader group="hotkey" key="edit" to="root:hk"/><DeskRecord name="after-reader"/></EventHandler>
+    <EventHandler interest="70"><HotkeyConfigWriter group="hotkey" key="saved" fromdata="root:hk"/><DeskRecord name="after-writer"/></EventHandler>
     <EventHandler interest="71"><HotkeyConfigWriter group="hotkey" key="saved" fromdata="event"/></EventHandler>
     <EventHandler interest="72"><HotkeyConfigReader group="hotkey" key="edit" to="root:hk"/></EventHandler>
     <EventHandler interest="73"><HotkeyConfigReader group="hotkey" key="edit" to="root:none"/></EventHandler>
@@ -111,9 +84,7 @@ const char kLayout[] = R"(<LayoutRoot>
       <Edit id="longface" pos="220,10" size="100,22" face="ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn"/>
     </Layout>
   </FrameHostWindow>
-  <PopupHostDialog id="editdlg" size="300,200">
-    <Layout id="root"><Edit id="box" pos="10,40" size="200,22"/></Layout>
-  </PopupHostDialog>
+  <PopupHostDialog id="editdlg" size="300,200"><Layout id="root"><Edit id="box" pos="10,40" size="200,22"/></Layout></PopupHostDialog>
 </LayoutRoot>
 )";
 
