@@ -167,6 +167,8 @@ void Chord(const std::vector<WORD>& keys) {
 }
 
 void DuringDialogRun(KRUI::CHostWindow* dialog, std::function<void(HWND)> step) {
+  // A watch whose dialog never came up must not fire into a later run.
+  if (g_timer) ::KillTimer(nullptr, g_timer);
   g_dialog = dialog;
   g_step = std::move(step);
   g_timer = ::SetTimer(nullptr, 0, 20, &OnDialogTimer);
