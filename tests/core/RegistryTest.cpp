@@ -35,6 +35,15 @@ const std::pair<const char*, ElementKind> kBuiltElements[] = {
     {"Win32ComponentHostWindow", kKindWindow},
     {"DeleteCefCache", kKindAction},
     {"DeleteInternetExplorerCache", kKindAction},
+    {"Edit", kKindControl},
+    {"HotkeyEdit", kKindControl},
+    {"Win32TrayIcon", kKindComponent},
+    {"Win32ContextMenu", kKindComponent},
+    {"Win32MenuItem", kKindComponent},
+    {"Win32Hotkey", kKindComponent},
+    {"HotkeyConfigReader", kKindAction},
+    {"HotkeyConfigWriter", kKindAction},
+    {"ShowMessagebox", kKindAction},
 };
 
 TEST(ElementRegistry, EveryBuiltElementNameResolvesToItsKind) {

@@ -1,0 +1,28 @@
+#include "desktop/HotkeyConfigWriter.h"
+
+#include "actions/ActionTargets.h"
+#include "app/AppConfiger.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/Control.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/HostWindow.h"
+
+KRUI_REGISTER_ELEMENT("HotkeyConfigWriter", CHotkeyConfigWriter);
+
+bool CHotkeyConfigWriter::LoadAttributes(const KRUI::AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  KRUI::ReadString(attributes, "group", group_);
+  KRUI::ReadString(attributes, "key", key_);
+  return true;
+}
+
+bool CHotkeyConfigWriter::Execute(KRUI::CEventx& event) {
+  // "fromdata" names the control; "event" (the event's own data) means nothing here.
+  if (fromdata_.empty() || fromdata_ == "event") return KRUI::kContinueHandler;
+  KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event);
+  if (!owner) return KRUI::kContinueHandler;
+  KRUI::CControl* control = owner->FindControl(fromdata_);
+  if (!control) return KRUI::kContinueHandler;
+  KRUI::CAppConfiger::Instance().Write(group_, key_, control->GetValue());
+  return KRUI::kContinueHandler;
+}

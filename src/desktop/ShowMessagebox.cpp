@@ -1,0 +1,58 @@
+#include "desktop/ShowMessagebox.h"
+
+#include "actions/ActionTargets.h"
+#include "ui/controls/ButtonControl.h"
+#include "ui/controls/TextControl.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/LayoutLoader.h"
+#include "ui/windows/PopupHostDialog.h"
+
+KRUI_REGISTER_ELEMENT("ShowMessagebox", CShowMessagebox);
+
+namespace {
+
+void SetChildText(KRUI::CControl* root, const char* id, const std::string& text) {
+  if (auto* control = dynamic_cast<KRUI::CTextControl*>(root->FindChild(id))) control->SetText(text);
+}
+
+// A button made without a caption keeps none.
+void SetChildCaption(KRUI::CControl* root, const char* id, const std::string& text) {
+  if (auto* button = dynamic_cast<KRUI::CButtonControl*>(root->FindChild(id))) button->SetText(text);
+}
+
+}  // namespace
+
+bool CShowMessagebox::LoadAttributes(const KRUI::AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  KRUI::ReadString(attributes, "windowid", windowId_);
+  KRUI::ReadString(attributes, "title", title_);
+  KRUI::ReadString(attributes, "message", message_);
+  KRUI::ReadString(attributes, "yes", yes_);
+  KRUI::ReadString(attributes, "no", no_);
+  KRUI::ReadInt(attributes, "continue", continue_);
+  return true;
+}
+
+bool CShowMessagebox::Execute(KRUI::CEventx& event) {
+  // A plain id: "owner" means nothing special here.
+  auto* dialog = dynamic_cast<KRUI::CPopupHostDialog*>(KRUI::CLayoutLoader::Instance().FindTopLevelWindow(windowId_));
+  // Only a popup dialog runs modally and answers with the user's choice; one that is up
+  // already (a second request while the question is open) is not asked again.
+  if (!dialog || dialog->GetHwnd()) return KRUI::kStopHandler;
+
+  if (KRUI::CControl* root = dialog->GetRootControl()) {
+    // Every run sets every text, an absent attribute giving the empty one.
+    SetChildText(root, "msgbox.title", title_);
+    SetChildText(root, "msgbox.message", message_);
+    SetChildCaption(root, "msgbox.yes", yes_);
+    SetChildCaption(root, "msgbox.no", no_);
+  }
+
+  KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event);
+  dialog->Create(owner ? owner->GetHwnd() : nullptr);
+  dialog->SetActive(true);
+  // Modal: returns when the dialog has ended, with its end code (-1 when it could not run).
+  const int code = dialog->Show(0, false);
+  return code == continue_ ? KRUI::kContinueHandler : KRUI::kStopHandler;
+}

@@ -1,0 +1,68 @@
+#include "desktop/Win32Hotkey.h"
+
+#include <cstdio>
+
+#include "app/AppConfiger.h"
+#include "desktop/HotkeyText.h"
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/HostWindow.h"
+
+KRUI_REGISTER_ELEMENT("Win32Hotkey", CWin32Hotkey);
+
+CWin32Hotkey::~CWin32Hotkey() {
+  if (atom_) ::GlobalDeleteAtom(atom_);
+}
+
+bool CWin32Hotkey::LoadAttributes(const KRUI::AttributeMap& attributes) {
+  CWin32Component::LoadAttributes(attributes);
+  KRUI::ReadString(attributes, "config-group", group_);
+  KRUI::ReadString(attributes, "config-key", key_);
+  return true;
+}
+
+LRESULT CWin32Hotkey::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  // Sub-components see the message first; whatever they do, the hotkey still reacts.
+  LRESULT result = CWin32Component::HandleMessage(message, wParam, lParam, handled);
+  if (message == WM_CREATE || message == kHotkeyReloadMessage) {
+    Register();
+  } else if (message == WM_HOTKEY && registrationId_ != -1 && wParam == static_cast<WPARAM>(registrationId_)) {
+    OnHotkey();
+  }
+  return result;
+}
+
+void CWin32Hotkey::Register() {
+  HWND hwnd = host_ ? host_->GetHwnd() : nullptr;
+  if (registrationId_ != -1) {
+    ::UnregisterHotKey(hwnd, registrationId_);
+    registrationId_ = -1;
+  }
+  const std::string text = KRUI::CAppConfiger::Instance().Read(group_, key_, "");
+  if (text.empty()) return;
+  const HotkeyCombination combination = ParseHotkeyText(text);
+  modifiers_ = combination.Modifiers();
+  keyCode_ = combination.key;
+  const ATOM id = Atom();
+  if (!id) return;
+  registrationId_ = id;
+  // A combination another window holds is refused; the identifier is still remembered so
+  // the next registration lets go of it first.
+  ::RegisterHotKey(hwnd, registrationId_, modifiers_, keyCode_);
+}
+
+void CWin32Hotkey::OnHotkey() {
+  // Counted without overflow: the count wraps, and its parity still alternates.
+  pressCount_ = static_cast<int>(static_cast<unsigned>(pressCount_) + 1u);
+  RaiseEvent(this, (pressCount_ & 1) ? kHotkeyOddPressEvent : kHotkeyEvenPressEvent);
+}
+
+ATOM CWin32Hotkey::Atom() {
+  if (atom_) return atom_;
+  // Named after this element, not after its configuration entry: two elements reading the
+  // same entry still get identifiers of their own, so each press reaches one of them only.
+  wchar_t name[64] = {0};
+  std::swprintf(name, 64, L"KRUI.Win32Hotkey.%lu.%p", ::GetCurrentProcessId(), static_cast<void*>(this));
+  atom_ = ::GlobalAddAtomW(name);
+  return atom_;
+}

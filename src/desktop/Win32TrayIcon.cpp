@@ -1,0 +1,97 @@
+#include "desktop/Win32TrayIcon.h"
+
+#include <cwchar>
+
+#include "ui/core/AttributeValue.h"
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/Encoding.h"
+#include "ui/core/HostWindow.h"
+#include "ui/core/LayoutLoader.h"
+#include "ui/core/Paths.h"
+
+KRUI_REGISTER_ELEMENT("Win32TrayIcon", CWin32TrayIcon);
+
+namespace {
+
+// Message, icon, tip, and the tip shown as the standard tool tip.
+constexpr UINT kRecordFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
+
+}  // namespace
+
+bool CWin32TrayIcon::LoadAttributes(const KRUI::AttributeMap& attributes) {
+  CWin32Component::LoadAttributes(attributes);
+  std::string icon;
+  if (KRUI::ReadString(attributes, "icon", icon)) {
+    // Relative to the folder of the layout document being loaded.
+    const std::string path = KRUI::AppendPath(KRUI::ParentFolder(KRUI::CLayoutLoader::DocumentPath()), icon);
+    icon_.reset(path.empty() ? nullptr
+                             : static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                               KRUI::ThreadAnsiToWide(path).c_str(), IMAGE_ICON,
+                                                               0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+  }
+  std::string tip;
+  if (KRUI::ReadString(attributes, "tip", tip) && tip.size() < kTrayTipLimit) tip_ = tip;
+  return true;
+}
+
+LRESULT CWin32TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  LRESULT result = CWin32Component::HandleMessage(message, wParam, lParam, handled);
+  if (handled) return result;
+  if (message == WM_CREATE) {
+    if (visible_) Show();
+  } else if (message == kTrayCallbackMessage) {
+    // The low word of lParam is the mouse message seen over the icon.
+    switch (LOWORD(lParam)) {
+      case WM_LBUTTONDBLCLK:
+        RaiseEvent(this, kTrayDoubleClickEvent);
+        break;
+      case WM_RBUTTONUP:
+        RaiseEvent(this, kTrayRightClickEvent);
+        break;
+      default:
+        break;
+    }
+  }
+  return 0;
+}
+
+NOTIFYICONDATAW CWin32TrayIcon::MakeRecord(bool withTip) {
+  NOTIFYICONDATAW record = {};
+  // The size of the structure this build was compiled with (976 bytes on x64, 956 on x86).
+  record.cbSize = sizeof(record);
+  record.hWnd = host_ ? host_->GetHwnd() : nullptr;
+  record.uID = 0;
+  record.uFlags = kRecordFlags;
+  record.uCallbackMessage = kTrayCallbackMessage;
+  record.hIcon = icon_.get();
+  if (withTip) {
+    const std::wstring tip = KRUI::ThreadAnsiToWide(tip_);
+    // Fewer than 128 bytes never make more than 127 units; cut anyway, never overflow.
+    const size_t n = tip.size() < ARRAYSIZE(record.szTip) ? tip.size() : ARRAYSIZE(record.szTip) - 1;
+    std::wmemcpy(record.szTip, tip.data(), n);
+    record.szTip[n] = L'\0';
+  }
+  return record;
+}
+
+void CWin32TrayIcon::Show() {
+  CWin32Component::Show();  // the host window exists from here on
+  NOTIFYICONDATAW record = MakeRecord(true);
+  shown_ = ::Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+}
+
+void CWin32TrayIcon::Hide() {
+  NOTIFYICONDATAW record = MakeRecord(false);
+  // A failed removal leaves a shown icon shown; it never makes a hidden one count as shown
+  // (Toggle would then only ever try to remove it).
+  const bool removed = ::Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
+  shown_ = shown_ && !removed;
+}
+
+void CWin32TrayIcon::Toggle(int, int) {
+  if (shown_) {
+    Hide();
+  } else {
+    Show();
+  }
+}
