@@ -37,6 +37,17 @@ class EndOwnerAction : public KRUI::CAction {
   int code_ = 0;
 };
 
+// "SendOwner": sends "message" (wParam 0, lParam 0) to the event's owner window at once,
+// the way a synchronous SendMessage action aimed at its own window does.
+class SendOwnerAction : public KRUI::CAction {
+ public:
+  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  bool Execute(KRUI::CEventx& event) override;
+
+ private:
+  int message_ = 0;
+};
+
 // "EditMaker": a control that makes a native Edit child in its window at WM_INITDIALOG.
 class EditMakerControl : public KRUI::CControl {
  public:

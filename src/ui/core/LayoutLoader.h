@@ -16,6 +16,10 @@ namespace KRUI {
 class CHostWindow;
 class StringTable;
 
+// Deepest element the loader builds (the root's children are level 1); real layouts nest
+// a dozen levels or so.
+constexpr size_t kLayoutNestingLimit = 128;
+
 class IXmlAttributeInsertFilter {
  public:
   virtual ~IXmlAttributeInsertFilter() = default;
@@ -32,6 +36,7 @@ class CLayoutLoader : public IXmlAttributeInsertFilter {
 
   bool Load(const std::string& path);
   CHostWindow* FindTopLevelWindow(const std::string& id) const;
+  // Creates the first window marked active; true only when it has a native window then.
   bool OpenMainWindow();
   void CloseAllWindows();
   bool FilterAttribute(const std::string& name, std::string& value) override;
@@ -47,7 +52,8 @@ class CLayoutLoader : public IXmlAttributeInsertFilter {
   const std::vector<CObjectx*>& TopLevelObjects() const { return topLevel_; }
 
  private:
-  CObjectx* CreateObject(const TiXmlElement& element);
+  // depth: 1 for the children of the root element.
+  CObjectx* CreateObject(const TiXmlElement& element, size_t depth);
   void LinkChild(CObjectx& parent, CObjectx& child);
 
   StringTable& strings_;
