@@ -208,6 +208,23 @@ TEST_F(Bitmaps, AListOfAHundredThousandCellsLoadsAndItsCellsStillDraw) {
   EXPECT_EQ(0xFF0000FFu, PixelAt(last, 5, 5));
 }
 
+// A rootdir too long for MAX_PATH leaves the images unnamed; the file of the same name in the
+// current folder must not be read instead.
+TEST_F(Bitmaps, ARootTooLongToNameReadsNoImage) {
+  char previous[MAX_PATH] = {0};
+  ::GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(::SetCurrentDirectoryA(dir.File("image").c_str()));
+  const bool loaded = table.Load(Doc("bitmap.xml", "rootdir=\"" + std::string(300, 'r') + "\"",
+                                     R"(<Bitmap id="solo" file="solo.bmp"/>
+                                        <BitmapList file="sheet.bmp"><c id="r" pos="0,0" size="20,20"/></BitmapList>)"));
+  ::SetCurrentDirectoryA(previous);
+  ASSERT_TRUE(loaded);
+  const CBitmap* solo = table.LookupBitmap("solo");
+  ASSERT_NE(nullptr, solo);  // entered like an unreadable file: empty
+  EXPECT_TRUE(solo->IsEmpty());
+  EXPECT_EQ(nullptr, table.LookupBitmap("r"));
+}
+
 TEST_F(Bitmaps, ADocumentWithoutRootdirOrWithAnotherRootFailsBeforeAddingAnything) {
   EXPECT_FALSE(table.Load(Doc("bitmap.xml", "", R"(<Bitmap id="solo" file="..\image\solo.bmp"/>)")));
   EXPECT_FALSE(table.Load(dir.Write("layout/b.xml", R"(<Bitmaps rootdir="..\image"><Bitmap id="solo" file="solo.bmp"/></Bitmaps>)")));

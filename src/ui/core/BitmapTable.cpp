@@ -60,7 +60,11 @@ const CBitmap* BitmapTable::LookupBitmap(const std::string& id) const {
 }
 
 std::unique_ptr<CBitmap> BitmapTable::OpenImage(const std::string& file) const {
-  std::wstring path = ThreadAnsiToWide(CombinePath(imageRoot_, file));
+  // A root or an image path that does not fit MAX_PATH names no file: the image is an
+  // unreadable one, never a file of the same name in the current folder.
+  const std::string combined = imageRoot_.empty() ? std::string() : CombinePath(imageRoot_, file);
+  if (combined.empty()) return std::unique_ptr<CBitmap>(new CBitmap(UniqueGpBitmap(), Gdiplus::InvalidParameter));
+  std::wstring path = ThreadAnsiToWide(combined);
   UniqueGpBitmap bitmap;
   Gdiplus::GpStatus status = GdipCreateBitmapFromFile(path.c_str(), bitmap.put());
   if (status != Gdiplus::Ok) bitmap.reset();
