@@ -161,8 +161,10 @@ std::string WaitForFile(const std::string& path, unsigned timeoutMs) {
   std::string contents;
   PumpUntil([&] {
     if (!FileExists(path)) return false;
+    // Under load a file that has just been renamed into place can exist and still fail
+    // to open for a moment: only a read that gave something counts.
     contents = ReadFileBytes(path);
-    return true;
+    return !contents.empty();
   }, timeoutMs);
   return contents;
 }
