@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "support/Bmp.h"
 #include "support/GdiplusSession.h"
@@ -320,6 +321,14 @@ TEST_F(FrameWindows, EventsRaisedFromTheirOwnHandlersStopAtTheNestingLimit) {
   ::SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(static_cast<size_t>(kDispatchDepthLimit), RecordedEvents().size());
   for (const auto& e : RecordedEvents()) EXPECT_EQ("b", e.sender);
+  // The worst case of both limits together (each nested click walks the whole tree down to
+  // the button) stays well inside the 2 MiB main-thread stack.
+  if (!RecordedEvents().empty()) {
+    const uintptr_t used = RecordedEvents().back().stack - RecordedEvents().front().stack;
+    std::printf("stack used by %d nested clicks %zu levels deep: %zu bytes\n", kDispatchDepthLimit,
+                kLayoutNestingLimit, static_cast<size_t>(used));
+    EXPECT_LT(used, 1024u * 1024u);
+  }
 
   // Nothing is left over: one more size event runs its handler the full depth again.
   RecordedEvents().clear();

@@ -80,7 +80,8 @@ std::vector<std::string>& BoxLog() {
 }
 
 bool RecordEventAction::Execute(KRUI::CEventx& event) {
-  RecordedEvent e = {"", event.id, event.param, false, {0, 0, 0, 0}, false};
+  RecordedEvent e = {"", event.id, event.param, false, {0, 0, 0, 0}, false, 0};
+  e.stack = reinterpret_cast<uintptr_t>(&e);
   HWND hwnd = nullptr;
   if (event.sender && event.sender->GetKind() == KRUI::kKindWindow) {
     auto* w = static_cast<KRUI::CHostWindow*>(event.sender);

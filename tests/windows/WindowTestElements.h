@@ -18,6 +18,7 @@ struct RecordedEvent {
   bool senderVisible;  // the sender's native window was visible at that moment
   RECT senderRect;     // and had this rectangle
   bool hasEditChild;   // and a native "Edit" child
+  uintptr_t stack;     // an address on the stack of the action that recorded it
 };
 std::vector<RecordedEvent>& RecordedEvents();
 

@@ -16,9 +16,11 @@ namespace KRUI {
 class CHostWindow;
 class StringTable;
 
-// Deepest element the loader builds (the root's children are level 1); real layouts nest
-// a dozen levels or so.
-constexpr size_t kLayoutNestingLimit = 128;
+// Deepest element the loader builds (the root's children are level 1). Real layouts nest a
+// dozen levels or so. The bound is for the walks over the trees: a handler that clicks its
+// own button again nests one walk down the whole tree per dispatch, and 64 such walks of 64
+// levels take about half a megabyte of the 2 MiB main-thread stack.
+constexpr size_t kLayoutNestingLimit = 64;
 
 class IXmlAttributeInsertFilter {
  public:
