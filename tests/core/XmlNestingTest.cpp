@@ -40,6 +40,7 @@ TEST(XmlNesting, CountsElementsOnlyAndNeverLess) {
       {"<a><!-- <b><c><d> --><![CDATA[<e><f>]]></a>", 1},
       {"<!DOCTYPE a><a>text &lt; more<b /></a>", 2},
       {"<a><b><c>", 3},                               // unclosed: open to the end
+      {"<?pi no end ><a><b/></a>", 2},                // the parser ends it at the first '>'
       {"</x></y><a></a>", 1},                         // stray closers do not go below zero
   };
   for (const Case& c : cases) {

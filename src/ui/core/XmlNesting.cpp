@@ -34,9 +34,10 @@ size_t XmlNestingDepth(const char* data, size_t size) {
       pos = SkipPast(data, size, pos + 4, "-->");
     } else if (StartsWith(data, size, pos, "<![CDATA[")) {
       pos = SkipPast(data, size, pos + 9, "]]>");
-    } else if (StartsWith(data, size, pos, "<?")) {
-      pos = SkipPast(data, size, pos + 2, "?>");
-    } else if (StartsWith(data, size, pos, "<!")) {
+    } else if (StartsWith(data, size, pos, "<!") || StartsWith(data, size, pos, "<?")) {
+      // The parser ends declarations and anything it does not know at a '>' (at the first
+      // one for all but quoted declaration values); stopping at the first one never skips
+      // elements the parser would read.
       pos = SkipPast(data, size, pos + 2, ">");
     } else if (StartsWith(data, size, pos, "</")) {
       if (depth > 0) --depth;

@@ -13,7 +13,8 @@ constexpr size_t kXmlNestingLimit = 1024;
 
 // An upper bound of the element nesting of the bytes (never less than the nesting the
 // parser would build): comments, CDATA sections, declarations and quoted attribute values
-// are skipped; an unclosed element counts as open to the end.
+// are skipped, each ending where the parser ends it at the earliest; an unclosed element
+// counts as open to the end.
 size_t XmlNestingDepth(const char* data, size_t size);
 
 // False when the file exists and nests deeper than limit; a file that cannot be read is
