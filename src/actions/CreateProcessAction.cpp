@@ -23,7 +23,9 @@ bool CCreateProcessAction::LoadAttributes(const AttributeMap& attributes) {
 
 bool CCreateProcessAction::Execute(CEventx&) {
   // "<exe path>\.." is the executable's folder; PathAppendA resolves "..\" steps in filepath.
-  std::string program = AppendPath(AppendPath(ModuleFilePath(), ".."), filePath_);
+  const std::string module = ModuleFilePath();
+  if (module.empty()) return kContinueHandler;  // the executable's own path is too long
+  std::string program = AppendPath(AppendPath(module, ".."), filePath_);
   if (program.empty()) return kContinueHandler;  // the path does not fit MAX_PATH
 
   // CreateProcessA may write into the command line, so it gets a copy of its own.

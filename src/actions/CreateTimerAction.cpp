@@ -20,7 +20,11 @@ bool CCreateTimerAction::LoadAttributes(const AttributeMap& attributes) {
 }
 
 UINT CCreateTimerAction::DelayMilliseconds(int seconds) {
-  if (seconds <= 0) return 0;
+  if (seconds == 0) return 0;
+  // seconds x 1000 reaches the window system as an unsigned count: a negative delay is a
+  // huge one, which the system clamps to its maximum (not to its minimum: a handler that
+  // re-arms its own timer would then spin).
+  if (seconds < 0) return USER_TIMER_MAXIMUM;
   const int64_t ms = static_cast<int64_t>(seconds) * 1000;
   return ms > USER_TIMER_MAXIMUM ? USER_TIMER_MAXIMUM : static_cast<UINT>(ms);
 }

@@ -16,8 +16,8 @@ class CCreateTimerAction : public CAction {
   // Always stops: the actions after it in the handler never run.
   bool Execute(CEventx& event) override;
 
-  // The delay in milliseconds for a number of seconds: negative counts as 0, and a delay
-  // longer than the window system accepts (USER_TIMER_MAXIMUM, about 24.8 days) is cut to it.
+  // The delay in milliseconds for a number of seconds: a negative delay and one longer than
+  // the window system accepts are its maximum (USER_TIMER_MAXIMUM, about 24.8 days).
   static UINT DelayMilliseconds(int seconds);
 
  private:

@@ -6,9 +6,15 @@
 
 namespace KRUI {
 
-CAppConfiger& CAppConfiger::Instance() {
+std::string CAppConfiger::ConfigPathFor(const std::string& modulePath) {
+  // Without the executable's path "..\..\conf.dat" would name the drive root's file.
+  if (modulePath.empty()) return std::string();
   // PathAppendA canonicalises "..": <root>\bin\launcher.exe\..\..\conf.dat -> <root>\conf.dat
-  static CAppConfiger* configer = new CAppConfiger(AppendPath(ModuleFilePath(), "..\\..\\conf.dat"));
+  return AppendPath(modulePath, "..\\..\\conf.dat");
+}
+
+CAppConfiger& CAppConfiger::Instance() {
+  static CAppConfiger* configer = new CAppConfiger(ConfigPathFor(ModuleFilePath()));
   return *configer;
 }
 

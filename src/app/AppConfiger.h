@@ -10,6 +10,9 @@ class CAppConfiger {
   // The process's instance, for <installation root>\conf.dat; created on first use and
   // never destroyed.
   static CAppConfiger& Instance();
+  // <modulePath>\..\..\conf.dat, or empty when the executable's path is unknown (too long)
+  // or the result does not fit MAX_PATH: the configuration is then unset.
+  static std::string ConfigPathFor(const std::string& modulePath);
 
   // An instance for another file; an empty path reads defaults and writes nothing.
   explicit CAppConfiger(const std::string& path) : path_(path) {}

@@ -18,6 +18,7 @@ std::wstring GetDataDirectory() {
   ::SHGetSpecialFolderPathW(nullptr, appData, CSIDL_APPDATA, FALSE);
   std::wstring name = CommandLineSwitches::Instance().GetSwitch(L"data_dir");
   if (name.empty()) name = L"tlgame";
+  // Empty when it does not fit: a relative path would put the data below the current folder.
   cached = AppendPathW(appData, name);
   return cached;
 }

@@ -6,7 +6,9 @@
 namespace KRUI {
 
 // Computed at the first call (from the switch table as it is then) and fixed for the rest
-// of the process. The directory itself is not created.
+// of the process. The directory itself is not created. Empty when the path does not fit
+// MAX_PATH (an over-long "data_dir"): callers then have no data directory at all, never a
+// relative one.
 std::wstring GetDataDirectory();
 
 }  // namespace KRUI

@@ -19,16 +19,21 @@
 
 namespace {
 
-// <installation root>[\<gameName>]: the folder whose "layout" folder holds the documents.
+// <installation root>[\<gameName>]: the folder whose "layout" folder holds the documents;
+// empty when it cannot be named in MAX_PATH characters.
 std::string GameFolder() {
-  std::string folder = KRUI::AppendPath(KRUI::ModuleFilePath(), "..\\..\\");
+  const std::string module = KRUI::ModuleFilePath();
+  if (module.empty()) return std::string();
+  std::string folder = KRUI::AppendPath(module, "..\\..\\");
   std::wstring gameName = KRUI::CommandLineSwitches::Instance().GetSwitch(L"gameName");
-  if (!gameName.empty()) folder = KRUI::AppendPath(folder, KRUI::WideToThreadAnsi(gameName));
+  if (!folder.empty() && !gameName.empty()) folder = KRUI::AppendPath(folder, KRUI::WideToThreadAnsi(gameName));
   return folder;
 }
 
+// Empty when the game folder has no name: a relative "layout\..." would read the documents
+// of whatever the current folder is, and a document that cannot be named cannot be loaded.
 std::string Document(const std::string& gameFolder, const char* name) {
-  return KRUI::AppendPath(gameFolder, name);
+  return gameFolder.empty() ? std::string() : KRUI::AppendPath(gameFolder, name);
 }
 
 // Loads the documents, opens the main window and runs the loop; ends with GDI+ shut down and

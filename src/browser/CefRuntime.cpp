@@ -47,7 +47,10 @@ int InitCefRuntime() {
   cef_settings_t settings = {};
   settings.size = sizeof(cef_settings_t);
   CCefStringField cachePath(library, settings.cache_path);
-  cachePath.Set(CombinePathW(GetDataDirectory(), L"cache_data"));
+  // A data directory that cannot be named gives no cache path: a relative "cache_data"
+  // would land in whatever the current folder is.
+  const std::wstring dataDirectory = GetDataDirectory();
+  if (!dataDirectory.empty()) cachePath.Set(CombinePathW(dataDirectory, L"cache_data"));
   settings.multi_threaded_message_loop = 1;
   settings.log_severity = LOGSEVERITY_ERROR;
   settings.ignore_certificate_errors = 1;

@@ -62,6 +62,20 @@ const char kLayout[] = R"(<LayoutRoot>
       <ActRecord name="minimised"/>
     </EventHandler>
   </ActWindow>
+  <FrameHostWindow id="numeric" pos="60,60" size="200,150" center="false" minimizebox="true" maximizebox="true">
+    <ActBrowser id="nb"/>
+    <EventHandler interest="104">
+      <Condition type="str" condition="equal" str=""/><ActRecord name="size-as-empty-text"/>
+    </EventHandler>
+    <EventHandler interest="104">
+      <Condition type="str" condition="contain" str="1"/><ActRecord name="never-contains"/>
+    </EventHandler>
+    <EventHandler interest="104">
+      <ShellOpenUrl fromdata="event" browser="default"/>
+      <WBNavigate windowid="owner" wbid="nb" fromdata="event"/>
+      <ActRecord name="size-readers-done"/>
+    </EventHandler>
+  </FrameHostWindow>
   <ActWindow id="flow" active="true">
     <EventHandler interest="1">
       <QuitApplication/><ActRecord name="q-none"/>
@@ -147,8 +161,10 @@ std::string WaitForFile(const std::string& path, unsigned timeoutMs) {
   std::string contents;
   PumpUntil([&] {
     if (!FileExists(path)) return false;
+    // Under load a file that has just been renamed into place can exist and still fail
+    // to open for a moment: only a read that gave something counts.
     contents = ReadFileBytes(path);
-    return true;
+    return !contents.empty();
   }, timeoutMs);
   return contents;
 }

@@ -31,7 +31,8 @@ HWND Native(CActWindow* window);
 // An action made through the element registry under its layout name, attributes loaded.
 std::unique_ptr<KRUI::CAction> MakeAction(const std::string& name, const KRUI::AttributeMap& attributes);
 
-// The contents of a file once it exists (pumping messages meanwhile); empty after timeoutMs.
+// The contents of a file once it exists and reads non-empty (pumping messages meanwhile);
+// empty after timeoutMs.
 std::string WaitForFile(const std::string& path, unsigned timeoutMs);
 // True when WM_QUIT arrives within timeoutMs (other messages are dispatched); its code.
 bool WaitForQuit(unsigned timeoutMs, int* code);

@@ -1,6 +1,7 @@
 // Condition, SendMessage, CreateTimer, KillTimer and StopPropagation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "actions/ActionTestSupport.h"
@@ -117,6 +118,31 @@ TEST_F(FlowActions, TheSizeEventPassesEqualsOneOnlyWhenMinimised) {
   ::ShowWindow(hwnd, SW_RESTORE);
   ::ShowWindow(hwnd, SW_HIDE);
   EXPECT_EQ((Calls{"minimised"}), Trail());
+}
+
+// The size event's param is the resize type, a number: a text condition, ShellOpenUrl and
+// WBNavigate taking the event's text see the empty text, where reading 1 or 2 as an address
+// would end the process.
+TEST_F(FlowActions, ReadersOfTextTakeTheEmptyTextFromARealWindowsSizeEvents) {
+  CHostWindow* numeric = AnyWindow("numeric");
+  ASSERT_NE(nullptr, numeric);
+  HWND hwnd = numeric->Create(nullptr);
+  ASSERT_NE(nullptr, hwnd);
+  auto* browser = ActControlAt<CActBrowser>("numeric", "nb");
+  ASSERT_NE(nullptr, browser);
+  PumpMessagesFor(30);
+  Trail().clear();
+  ::ShowWindow(hwnd, SW_MINIMIZE);
+  ::ShowWindow(hwnd, SW_MAXIMIZE);
+  PumpMessagesFor(30);
+  // Every size event ran both readers' handlers; none contained a "1".
+  ASSERT_FALSE(Trail().empty());
+  EXPECT_EQ(0, std::count(Trail().begin(), Trail().end(), "never-contains"));
+  EXPECT_EQ(std::count(Trail().begin(), Trail().end(), "size-as-empty-text"),
+            std::count(Trail().begin(), Trail().end(), "size-readers-done"));
+  EXPECT_GE(std::count(Trail().begin(), Trail().end(), "size-readers-done"), 2);
+  EXPECT_TRUE(browser->calls.empty()) << browser->calls.front();
+  ::DestroyWindow(hwnd);
 }
 
 TEST_F(FlowActions, SendMessageSendsAtOnceOrPostsForLater) {
@@ -244,7 +270,10 @@ TEST_F(FlowActions, TimersNeedANativeWindowAndAlwaysStopTheHandler) {
 TEST_F(FlowActions, DelaysAreWholeSecondsLimitedToWhatTheWindowSystemAccepts) {
   EXPECT_EQ(3000u, CCreateTimerAction::DelayMilliseconds(3));
   EXPECT_EQ(0u, CCreateTimerAction::DelayMilliseconds(0));
-  EXPECT_EQ(0u, CCreateTimerAction::DelayMilliseconds(-2));
+  // Negative: the unsigned count the window system would receive is beyond its maximum.
+  EXPECT_EQ(static_cast<UINT>(USER_TIMER_MAXIMUM), CCreateTimerAction::DelayMilliseconds(-1));
+  EXPECT_EQ(static_cast<UINT>(USER_TIMER_MAXIMUM), CCreateTimerAction::DelayMilliseconds(-2));
+  EXPECT_EQ(static_cast<UINT>(USER_TIMER_MAXIMUM), CCreateTimerAction::DelayMilliseconds(INT_MIN));
   EXPECT_EQ(2147483000u, CCreateTimerAction::DelayMilliseconds(2147483));
   EXPECT_EQ(static_cast<UINT>(USER_TIMER_MAXIMUM), CCreateTimerAction::DelayMilliseconds(2147484));
   EXPECT_EQ(static_cast<UINT>(USER_TIMER_MAXIMUM), CCreateTimerAction::DelayMilliseconds(4294968));

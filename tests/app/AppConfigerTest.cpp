@@ -54,3 +54,10 @@ TEST(AppConfiger, ProcessInstanceUsesConfDatInTheInstallationRoot) {
   std::string root = bin.substr(0, bin.rfind('\\'));
   EXPECT_EQ(root + "\\conf.dat", conf.Path());
 }
+
+// An executable path too long for GetModuleFileNameA's buffer comes back empty, and then
+// names no configuration: "..\..\conf.dat" alone would be the drive root's file.
+TEST(AppConfiger, AnExecutablePathThatCannotBeNamedLeavesTheConfigurationUnset) {
+  EXPECT_EQ("", CAppConfiger::ConfigPathFor(""));
+  EXPECT_EQ("C:\\L\\conf.dat", CAppConfiger::ConfigPathFor("C:\\L\\bin\\launcher.exe"));
+}

@@ -122,4 +122,31 @@ TEST_F(Dispatch, TextParamsReachTheActionsWhole) {
   static_assert(sizeof(EventParam) == sizeof(void*), "an event param must hold a pointer");
 }
 
+// An action that raises its own event again on its sender, with no window in between: the
+// nesting is cut off at the limit and the outer dispatches finish normally.
+TEST_F(Dispatch, AnEventRaisedAgainFromItsOwnHandlerStopsAtTheDepthLimit) {
+  Load(R"(<TestWindow id="w"/>)");
+  struct RaisesAgain : CAction {
+    bool Execute(CEventx& e) override {
+      ++runs;
+      static_cast<CHostWindow*>(e.sender)->RaiseEvent(e.sender, e.id);
+      ++finished;
+      return false;
+    }
+    int runs = 0;
+    int finished = 0;
+  } action;
+  CEventxHandler handler;
+  handler.LoadAttributes({{"interest", "104"}});
+  handler.AddAction(&action);
+  CHostWindow* w = loader.FindTopLevelWindow("w");
+  w->AddHandler(&handler);
+  w->RaiseEvent(w, 104, 2);
+  EXPECT_EQ(kDispatchDepthLimit, action.runs);
+  EXPECT_EQ(kDispatchDepthLimit, action.finished);
+  // The depth count is back at zero: the next event runs the whole chain again.
+  w->RaiseEvent(w, 104, 1);
+  EXPECT_EQ(2 * kDispatchDepthLimit, action.runs);
+}
+
 }  // namespace

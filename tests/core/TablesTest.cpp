@@ -62,6 +62,28 @@ TEST_F(Strings, ExpandStringCases) {
   EXPECT_EQ("Game and ${x", table.ExpandString("${title} and ${x"));
 }
 
+// 30 entries of 1.3 KB, each twice the one before: without a bound the last one would be
+// 2^29 characters long.
+TEST_F(Strings, ReferencesInsertAtMostTheExpansionLimit) {
+  std::string body = R"(<s id="s0" value="ab"/>)";
+  for (int i = 1; i < 30; ++i)
+    body += "<s id=\"s" + std::to_string(i) + "\" value=\"${s" + std::to_string(i - 1) + "}${s" +
+            std::to_string(i - 1) + "}\"/>";
+  body += R"(<s id="tail" value="[${s29}]"/>)";
+  ASSERT_TRUE(Load(body));
+  EXPECT_EQ(2048u, table.LookupString("s10").size());
+  EXPECT_EQ("abababab", table.LookupString("s2"));
+  EXPECT_EQ(kExpandedTextLimit, table.LookupString("s29").size());
+  EXPECT_EQ(std::string("abab"), table.LookupString("s29").substr(0, 4));
+  // The text around the references is kept whole.
+  const std::string tail = table.LookupString("tail");
+  EXPECT_EQ(kExpandedTextLimit + 2, tail.size());
+  EXPECT_EQ('[', tail.front());
+  EXPECT_EQ(']', tail.back());
+  // Layout attributes are bounded the same way.
+  EXPECT_EQ(kExpandedTextLimit, table.ExpandString("${s29}${s29}${s20}").size());
+}
+
 TEST_F(Strings, TextsAreStoredInTheAnsiCodePage) {
   // 错误 in UTF-8; B4 ED CE F3 in code page 936.
   ASSERT_TRUE(Load("<s id=\"err\" value=\"\xE9\x94\x99\xE8\xAF\xAF\"/>"));
@@ -165,6 +187,42 @@ TEST_F(Bitmaps, TheSecondDocumentAddsIdsButCannotReplaceAndHasItsOwnRoot) {
   ASSERT_NE(nullptr, extra);
   EXPECT_EQ(3u, extra->Width());
   EXPECT_EQ(0xFF00FFFFu, PixelAt(extra, 1, 1));
+}
+
+// Cut at load, each cell held resources of its own: this list ended the process.
+TEST_F(Bitmaps, AListOfAHundredThousandCellsLoadsAndItsCellsStillDraw) {
+  std::string cells;
+  const int kCells = 100000;
+  cells.reserve(kCells * 48);
+  for (int i = 0; i < kCells; ++i)
+    cells += "<c id=\"c" + std::to_string(i) + "\" pos=\"" + std::to_string(i % 3 * 20) + ",0\" size=\"20,20\"/>";
+  ASSERT_TRUE(table.Load(Doc("bitmap.xml", R"(rootdir="..\image")",
+                             "<BitmapList file=\"sheet.bmp\">" + cells + "</BitmapList>")));
+  EXPECT_EQ(static_cast<size_t>(kCells), table.Count());
+  const CBitmap* first = table.LookupBitmap("c0");
+  const CBitmap* last = table.LookupBitmap("c" + std::to_string(kCells - 2));  // a blue cell
+  ASSERT_TRUE(first && last);
+  EXPECT_EQ(first, table.LookupBitmap("c0"));  // the same bitmap at every lookup
+  EXPECT_EQ(20u, last->Width());
+  EXPECT_EQ(0xFFFF0000u, PixelAt(first, 5, 5));
+  EXPECT_EQ(0xFF0000FFu, PixelAt(last, 5, 5));
+}
+
+// A rootdir too long for MAX_PATH leaves the images unnamed; the file of the same name in the
+// current folder must not be read instead.
+TEST_F(Bitmaps, ARootTooLongToNameReadsNoImage) {
+  char previous[MAX_PATH] = {0};
+  ::GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(::SetCurrentDirectoryA(dir.File("image").c_str()));
+  const bool loaded = table.Load(Doc("bitmap.xml", "rootdir=\"" + std::string(300, 'r') + "\"",
+                                     R"(<Bitmap id="solo" file="solo.bmp"/>
+                                        <BitmapList file="sheet.bmp"><c id="r" pos="0,0" size="20,20"/></BitmapList>)"));
+  ::SetCurrentDirectoryA(previous);
+  ASSERT_TRUE(loaded);
+  const CBitmap* solo = table.LookupBitmap("solo");
+  ASSERT_NE(nullptr, solo);  // entered like an unreadable file: empty
+  EXPECT_TRUE(solo->IsEmpty());
+  EXPECT_EQ(nullptr, table.LookupBitmap("r"));
 }
 
 TEST_F(Bitmaps, ADocumentWithoutRootdirOrWithAnotherRootFailsBeforeAddingAnything) {

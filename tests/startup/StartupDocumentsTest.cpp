@@ -26,6 +26,36 @@ std::vector<std::string> ReportLines(const CInstallation& installation) {
   return lines;
 }
 
+// Runs the launcher with arguments and expects the single error box, then exit code -1,
+// without the main window.
+void ExpectOneErrorBoxAndMinusOne(const CInstallation& installation, const std::wstring& arguments) {
+  CLaunch run(installation, arguments);
+  // The box exists before its texts are set: wait until it is shown.
+  HWND box = run.WaitForWindow(L"#32770", nullptr, kWait);
+  ASSERT_NE(nullptr, box) << "no error box";
+  ULONGLONG deadline = ::GetTickCount64() + kWait;
+  while (!::IsWindowVisible(box) && ::GetTickCount64() < deadline) ::Sleep(20);
+  ASSERT_TRUE(::IsWindowVisible(box));
+  EXPECT_EQ(kErrorTitle, TextOf(box));
+  std::vector<std::wstring> texts = ChildTexts(box, L"Static");
+  EXPECT_TRUE(std::find(texts.begin(), texts.end(), std::wstring(kErrorText)) != texts.end())
+      << texts.size() << " Static children, none with the message";
+  EXPECT_EQ(1u, TopLevelWindowsOf(run.ProcessId(), L"#32770").size());
+  EXPECT_EQ(nullptr, ::GetWindow(box, GW_OWNER));
+  // The box comes before the runtime's shutdown.
+  EXPECT_FALSE(LogHasEvent(installation.LogPath(), "shutdown"));
+
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  DWORD code = 1234;
+  ASSERT_TRUE(run.WaitForExit(kWait, &code));
+  EXPECT_EQ(0xFFFFFFFFu, code);
+  // A second box would have kept the process alive; the main window never opened and the
+  // layout never made its objects.
+  for (const std::wstring& cls : run.SeenWindowClasses()) EXPECT_NE(kTestWindowClass, cls);
+  EXPECT_FALSE(FileExists(installation.ReportPath())) << ReadFileBytes(installation.ReportPath());
+  EXPECT_EQ(std::vector<std::wstring>{L"1"}, LogValues(installation.LogPath(), "shutdown.initialized"));
+}
+
 // Opens the test window, closes it from outside and returns the exit code (or 1234).
 DWORD RunUntilWindowClosed(const CInstallation& installation, const std::wstring& arguments) {
   CLaunch run(installation, arguments);
@@ -107,30 +137,71 @@ TEST(StartupDocuments, DocumentFailureShowsOneErrorBoxAndEndsWithMinusOne) {
     else
       ::DeleteFileA(installation.File(c.document).c_str());
 
-    CLaunch run(installation, L"");
-    // The box exists before its texts are set: wait until it is shown.
-    HWND box = run.WaitForWindow(L"#32770", nullptr, kWait);
-    ASSERT_NE(nullptr, box) << "no error box";
-    ULONGLONG deadline = ::GetTickCount64() + kWait;
-    while (!::IsWindowVisible(box) && ::GetTickCount64() < deadline) ::Sleep(20);
-    ASSERT_TRUE(::IsWindowVisible(box));
-    EXPECT_EQ(kErrorTitle, TextOf(box));
-    std::vector<std::wstring> texts = ChildTexts(box, L"Static");
-    EXPECT_TRUE(std::find(texts.begin(), texts.end(), std::wstring(kErrorText)) != texts.end())
-        << texts.size() << " Static children, none with the message";
-    EXPECT_EQ(1u, TopLevelWindowsOf(run.ProcessId(), L"#32770").size());
-    EXPECT_EQ(nullptr, ::GetWindow(box, GW_OWNER));
-    // The box comes before the runtime's shutdown.
-    EXPECT_FALSE(LogHasEvent(installation.LogPath(), "shutdown"));
+    ExpectOneErrorBoxAndMinusOne(installation, L"");
+  }
+}
 
-    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+// Too deep a document is an unreadable one; too deep a bitmap2.xml is ignored.
+TEST(StartupDocuments, DocumentsNestedTooDeeplyAreUnreadable) {
+  std::string deep;
+  for (int i = 0; i < 7000; ++i) deep += "<Layout>";
+  {
+    CInstallation installation("launcher_testhost.exe");
+    ASSERT_TRUE(installation.Ready());
+    WriteGame(installation, "", "7", true);
+    installation.Write("layout\\layout.xml", "<LayoutRoot>" + deep + "</LayoutRoot>");
+    ExpectOneErrorBoxAndMinusOne(installation, L"");
+  }
+  CInstallation installation("launcher_testhost.exe");
+  ASSERT_TRUE(installation.Ready());
+  WriteGame(installation, "", "7", true);
+  installation.Write("layout\\bitmap2.xml", "<BitmapRoot rootdir=\".\">" + deep + "</BitmapRoot>");
+  EXPECT_EQ(7u, RunUntilWindowClosed(installation, L""));
+}
+
+// Names that do not fit MAX_PATH: the game folder cannot be named, so its documents cannot
+// be loaded (the current folder, here the installation root, holds a valid game that must not
+// be read instead); the data directory cannot be named, so the runtime gets no cache path.
+TEST(StartupDocuments, SwitchesThatMakeOverlongPathsNameNothing) {
+  CInstallation installation("launcher_testhost.exe");
+  ASSERT_TRUE(installation.Ready());
+  WriteGame(installation, "", "7", true);
+  ExpectOneErrorBoxAndMinusOne(installation, L"--gameName=" + std::wstring(300, L'g'));
+
+  ::DeleteFileA(installation.LogPath().c_str());
+  EXPECT_EQ(7u, RunUntilWindowClosed(installation, L"--data_dir=" + std::wstring(300, L'd')));
+  EXPECT_EQ(std::vector<std::wstring>{L""}, LogValues(installation.LogPath(), "initialize.cache_path"));
+}
+
+// A first active window that makes no native window leaves nothing that could end the loop:
+// the program ends as it does without an active window.
+TEST(StartupDocuments, AFirstActiveWindowWithoutANativeWindowEndsWithZero) {
+  struct Case {
+    const char* name;
+    std::string window;
+  };
+  const Case cases[] = {
+      {"popup dialog", R"(<PopupHostDialog id="d" size="100,100" active="true"/>)"},
+      // Its created handler closes it at once, so its creation fails.
+      {"frame window closed while it is made",
+       R"(<FrameHostWindow id="f" size="100,100" active="true">
+            <EventHandler interest="101"><SendMessage windowid="f" message="16" sync="true"/></EventHandler>
+          </FrameHostWindow>)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CInstallation installation("launcher_testhost.exe");
+    ASSERT_TRUE(installation.Ready());
+    WriteGame(installation, "", "7", true);
+    // The test window after it is marked active too: only the first active window counts.
+    std::string layout = LayoutXml(installation.ReportPath(), true);
+    layout.insert(layout.find("<TestQuitWindow"), c.window + "\n  ");
+    installation.Write("layout\\layout.xml", layout);
+    CLaunch run(installation, L"");
     DWORD code = 1234;
-    ASSERT_TRUE(run.WaitForExit(kWait, &code));
-    EXPECT_EQ(0xFFFFFFFFu, code);
-    // A second box would have kept the process alive; the main window never opened and the
-    // layout never made its objects.
-    for (const std::wstring& cls : run.SeenWindowClasses()) EXPECT_NE(kTestWindowClass, cls);
-    EXPECT_FALSE(FileExists(installation.ReportPath())) << ReadFileBytes(installation.ReportPath());
-    EXPECT_EQ(std::vector<std::wstring>{L"1"}, LogValues(installation.LogPath(), "shutdown.initialized"));
+    ASSERT_TRUE(run.WaitForExit(kWait, &code)) << "the program kept running";
+    EXPECT_EQ(0u, code);
+    EXPECT_TRUE(TopLevelWindowsOf(run.ProcessId(), L"#32770").empty());
+    for (const std::wstring& cls : run.SeenWindowClasses()) EXPECT_NE(L"#32770", cls);
   }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "support/Bmp.h"
 #include "support/GdiplusSession.h"
@@ -247,6 +248,93 @@ TEST_F(FrameWindows, MinimumTrackingSizeAndShowCommands) {
   EXPECT_EQ(0, w->Show(SW_SHOWNORMAL, true));
   EXPECT_TRUE(::IsWindowVisible(hwnd));
   EXPECT_FALSE(::IsZoomed(hwnd));
+}
+
+}  // namespace
+
+namespace {
+
+// A window whose timer handler closes it at once (a synchronous WM_CLOSE) and opens it
+// again: the close ends the native window while that handler still runs in its procedure.
+TEST_F(FrameWindows, AWindowClosedAndReopenedByItsOwnHandlerComesBack) {
+  Load(R"(<FrameHostWindow id="w" pos="40,40" size="160,120" center="false">
+            <EventHandler interest="101"><RecordEvent/></EventHandler>
+            <EventHandler interest="103">
+              <SendOwner message="16"/>
+              <ShowWindow windowid="owner" showopt="active" show="show"/>
+              <RecordEvent/>
+            </EventHandler>
+            <Layout id="root"><Box id="face" pos="0,0" size="0,0" color="0,128,255"/></Layout>
+          </FrameHostWindow>)");
+  CFrameHostWindow* w = Window("w");
+  HWND previous = Open("w");
+  ASSERT_NE(nullptr, previous);
+  for (int round = 1; round <= 2; ++round) {
+    SCOPED_TRACE(round);
+    ::SetTimer(previous, 1, 10, nullptr);
+    ASSERT_TRUE(PumpUntil([&] {
+      std::vector<int> ids = EventIds("w");
+      return std::count(ids.begin(), ids.end(), 103) == round;
+    }, 3000));
+    HWND now = w->GetHwnd();
+    EXPECT_FALSE(::IsWindow(previous));
+    ASSERT_NE(nullptr, now);
+    EXPECT_NE(previous, now);
+    EXPECT_TRUE(::IsWindowVisible(now));
+    // The new window was created (101) before the handler's last action ran.
+    const std::vector<int> ids = EventIds("w");
+    EXPECT_EQ(101, ids[ids.size() - 2]);
+    EXPECT_TRUE(RecordedEvents().back().senderVisible);
+    // It paints and answers like the first one.
+    PumpMessagesFor(50);
+    RECT r;
+    ::GetWindowRect(now, &r);
+    HDC screen = ::GetDC(nullptr);
+    EXPECT_EQ(RGB(0, 128, 255), ::GetPixel(screen, r.left + 80, r.top + 60));
+    ::ReleaseDC(nullptr, screen);
+    previous = now;
+  }
+  ::DestroyWindow(previous);
+}
+
+// Handlers that raise their own event again at once: a size handler resizing its window,
+// a click handler clicking its own button deep in the tree. Each nesting is cut off at the
+// dispatch limit instead of running until the stack is gone.
+TEST_F(FrameWindows, EventsRaisedFromTheirOwnHandlersStopAtTheNestingLimit) {
+  // Window, layouts, box, handler and action: the action sits at the deepest level built.
+  std::string deep;
+  for (size_t i = 0; i + 4 < kLayoutNestingLimit; ++i) deep += "<Layout id=\"l" + std::to_string(i) + "\">";
+  deep += R"(<Box id="b" pos="0,0" size="20,20" clicks="true">
+               <EventHandler interest="101"><SendOwner message="514"/><RecordEvent/></EventHandler></Box>)";
+  for (size_t i = 0; i + 4 < kLayoutNestingLimit; ++i) deep += "</Layout>";
+  Load(R"(<FrameHostWindow id="w" pos="40,40" size="160,120" center="false">
+            <EventHandler interest="104"><SendOwner message="5"/><RecordEvent/></EventHandler>)" +
+       deep + "</FrameHostWindow>");
+  HWND hwnd = Open("w");
+  ASSERT_NE(nullptr, hwnd);
+
+  RecordedEvents().clear();
+  ::SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(160, 120));
+  EXPECT_EQ(static_cast<size_t>(kDispatchDepthLimit), RecordedEvents().size());
+
+  RecordedEvents().clear();
+  ::SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(static_cast<size_t>(kDispatchDepthLimit), RecordedEvents().size());
+  for (const auto& e : RecordedEvents()) EXPECT_EQ("b", e.sender);
+  // The worst case of both limits together (each nested click walks the whole tree down to
+  // the button) stays well inside the 2 MiB main-thread stack.
+  if (!RecordedEvents().empty()) {
+    const uintptr_t used = RecordedEvents().back().stack - RecordedEvents().front().stack;
+    std::printf("stack used by %d nested clicks %zu levels deep: %zu bytes\n", kDispatchDepthLimit,
+                kLayoutNestingLimit, static_cast<size_t>(used));
+    EXPECT_LT(used, 1024u * 1024u);
+  }
+
+  // Nothing is left over: one more size event runs its handler the full depth again.
+  RecordedEvents().clear();
+  ::SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(160, 120));
+  EXPECT_EQ(static_cast<size_t>(kDispatchDepthLimit), RecordedEvents().size());
+  ::DestroyWindow(hwnd);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "support/MessagePump.h"
@@ -77,6 +78,31 @@ void CALLBACK DuringRun(HWND, UINT, UINT_PTR id, DWORD) {
   }
 }
 
+// Asks the running dialog, through its own timer, to show itself again; once that handler
+// has run, ends the run with Escape. Every dialog window seen is noted, and a run still
+// going after three seconds is ended from outside so that a failure cannot hang.
+std::vector<HWND> g_dialogsSeen;
+int g_reshowTicks;
+
+void CALLBACK ReshowDuringRun(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND dialog = g_dialog ? g_dialog->GetHwnd() : nullptr;
+  if (!dialog) return;
+  if (std::find(g_dialogsSeen.begin(), g_dialogsSeen.end(), dialog) == g_dialogsSeen.end())
+    g_dialogsSeen.push_back(dialog);
+  ++g_reshowTicks;
+  bool handled = false;
+  for (const auto& e : RecordedEvents())
+    if (e.sender == "dlg" && e.id == 103) handled = true;
+  if (g_reshowTicks == 1) {
+    ::SetTimer(dialog, 9, 10, nullptr);  // the dialog's own timer: its 103 handler shows it
+  } else if (handled) {
+    ::KillTimer(nullptr, id);
+    ::PostMessageW(g_dialogsSeen.front(), WM_KEYDOWN, VK_ESCAPE, 0);
+  } else if (g_reshowTicks > 100) {
+    for (HWND seen : g_dialogsSeen) ::EndDialog(seen, 99);
+  }
+}
+
 class PopupDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -87,6 +113,7 @@ class PopupDialogs : public ::testing::Test {
       </FrameHostWindow>
       <PopupHostDialog id="dlg" pos="5,5" size="300,200" active="true">
         <EventHandler interest="101"><RecordEvent/></EventHandler>
+        <EventHandler interest="103"><ShowWindow windowid="owner" show="show"/><RecordEvent/></EventHandler>
         <Layout id="root"><EditMaker id="edit"/>
           <Box id="ok" pos="10,10" size="20,20" clicks="true"><EventHandler interest="101"><EndOwner code="6"/></EventHandler></Box>
         </Layout>
@@ -164,6 +191,24 @@ TEST_F(PopupDialogs, ActiveFlagIsClearedAndOtherWindowsKeepWorkingDuringTheRun) 
   for (const auto& e : RecordedEvents())
     if (e.sender == "owner" && e.id == 103) ownerTimerFired = true;
   EXPECT_TRUE(ownerTimerFired);
+}
+
+TEST_F(PopupDialogs, ShowingARunningDialogAgainDoesNothing) {
+  dialog->Create(nullptr);
+  g_dialogsSeen.clear();
+  g_reshowTicks = 0;
+  ::SetTimer(nullptr, 0, 30, &ReshowDuringRun);
+  // The inner Show returned at once, so the first run ended by its own Escape.
+  EXPECT_EQ(2, dialog->Show(0, false));
+  EXPECT_EQ(1u, g_dialogsSeen.size()) << "a second native dialog was made";
+  ASSERT_FALSE(g_dialogsSeen.empty());
+  EXPECT_FALSE(::IsWindow(g_dialogsSeen.front()));
+  bool reshown = false;
+  for (const auto& e : RecordedEvents())
+    if (e.sender == "dlg" && e.id == 103) reshown = e.senderVisible;
+  EXPECT_TRUE(reshown) << "the handler ran after the dialog had ended";
+  // The dialog can still be run afterwards.
+  EXPECT_EQ(1, RunWith(Step::kEnter));
 }
 
 TEST_F(PopupDialogs, ANonModalDialogCannotBeShown) {

@@ -12,6 +12,7 @@ namespace KRUITest {
 KRUI_REGISTER_ELEMENT("RecordEvent", RecordEventAction);
 KRUI_REGISTER_ELEMENT("Box", BoxControl);
 KRUI_REGISTER_ELEMENT("EndOwner", EndOwnerAction);
+KRUI_REGISTER_ELEMENT("SendOwner", SendOwnerAction);
 KRUI_REGISTER_ELEMENT("EditMaker", EditMakerControl);
 KRUI_REGISTER_ELEMENT("Grabber", GrabberComponent);
 
@@ -29,6 +30,18 @@ bool EndOwnerAction::LoadAttributes(const KRUI::AttributeMap& attributes) {
 
 bool EndOwnerAction::Execute(KRUI::CEventx& event) {
   if (KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event)) owner->Hide(code_);
+  return false;
+}
+
+bool SendOwnerAction::LoadAttributes(const KRUI::AttributeMap& attributes) {
+  CAction::LoadAttributes(attributes);
+  KRUI::ReadInt(attributes, "message", message_);
+  return true;
+}
+
+bool SendOwnerAction::Execute(KRUI::CEventx& event) {
+  KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event);
+  if (HWND hwnd = owner ? owner->GetHwnd() : nullptr) ::SendMessageW(hwnd, static_cast<UINT>(message_), 0, 0);
   return false;
 }
 
@@ -67,7 +80,8 @@ std::vector<std::string>& BoxLog() {
 }
 
 bool RecordEventAction::Execute(KRUI::CEventx& event) {
-  RecordedEvent e = {"", event.id, event.param, false, {0, 0, 0, 0}, false};
+  RecordedEvent e = {"", event.id, event.param, false, {0, 0, 0, 0}, false, 0};
+  e.stack = reinterpret_cast<uintptr_t>(&e);
   HWND hwnd = nullptr;
   if (event.sender && event.sender->GetKind() == KRUI::kKindWindow) {
     auto* w = static_cast<KRUI::CHostWindow*>(event.sender);

@@ -18,6 +18,7 @@ struct RecordedEvent {
   bool senderVisible;  // the sender's native window was visible at that moment
   RECT senderRect;     // and had this rectangle
   bool hasEditChild;   // and a native "Edit" child
+  uintptr_t stack;     // an address on the stack of the action that recorded it
 };
 std::vector<RecordedEvent>& RecordedEvents();
 
@@ -35,6 +36,17 @@ class EndOwnerAction : public KRUI::CAction {
 
  private:
   int code_ = 0;
+};
+
+// "SendOwner": sends "message" (wParam 0, lParam 0) to the event's owner window at once,
+// the way a synchronous SendMessage action aimed at its own window does.
+class SendOwnerAction : public KRUI::CAction {
+ public:
+  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  bool Execute(KRUI::CEventx& event) override;
+
+ private:
+  int message_ = 0;
 };
 
 // "EditMaker": a control that makes a native Edit child in its window at WM_INITDIALOG.

@@ -2,10 +2,13 @@
 
 #include <tinyxml.h>
 
+#include <cstdint>
+
 #include "ui/core/AttributeValue.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/LayoutLoader.h"
 #include "ui/core/Paths.h"
+#include "ui/core/XmlNesting.h"
 
 namespace KRUI {
 
@@ -22,7 +25,8 @@ BitmapTable& BitmapTable::Instance() {
 
 bool BitmapTable::Load(const std::string& path) {
   if (!document_) document_.reset(new TiXmlDocument());
-  if (path.empty() || !document_->LoadFile(path.c_str())) return false;
+  // Refused before parsing: too deep a document would exhaust the stack in the parser.
+  if (path.empty() || !XmlFileNestingWithin(path) || !document_->LoadFile(path.c_str())) return false;
   documentPath_ = path;
   const TiXmlElement* root = document_->RootElement();
   if (!root || root->ValueStr() != "BitmapRoot") return false;
@@ -43,19 +47,32 @@ bool BitmapTable::Load(const std::string& path) {
 
 const CBitmap* BitmapTable::LookupBitmap(const std::string& id) const {
   auto it = entries_.find(id);
-  return it == entries_.end() ? nullptr : it->second.get();
+  if (it == entries_.end()) return nullptr;
+  Entry& entry = it->second;
+  if (!entry.bitmap && entry.sheet) {
+    UniqueGpBitmap piece;
+    Gdiplus::GpStatus status = GdipCloneBitmapAreaI(entry.x, entry.y, entry.width, entry.height, 0,
+                                                    entry.sheet->Native(), piece.put());
+    if (status == Gdiplus::Ok && piece) entry.bitmap.reset(new CBitmap(std::move(piece), status));
+    entry.sheet.reset();  // cut once, whatever the outcome; the sheet goes with its last cell
+  }
+  return entry.bitmap.get();
 }
 
 std::unique_ptr<CBitmap> BitmapTable::OpenImage(const std::string& file) const {
-  std::wstring path = ThreadAnsiToWide(CombinePath(imageRoot_, file));
+  // A root or an image path that does not fit MAX_PATH names no file: the image is an
+  // unreadable one, never a file of the same name in the current folder.
+  const std::string combined = imageRoot_.empty() ? std::string() : CombinePath(imageRoot_, file);
+  if (combined.empty()) return std::unique_ptr<CBitmap>(new CBitmap(UniqueGpBitmap(), Gdiplus::InvalidParameter));
+  std::wstring path = ThreadAnsiToWide(combined);
   UniqueGpBitmap bitmap;
   Gdiplus::GpStatus status = GdipCreateBitmapFromFile(path.c_str(), bitmap.put());
   if (status != Gdiplus::Ok) bitmap.reset();
   return std::unique_ptr<CBitmap>(new CBitmap(std::move(bitmap), status));
 }
 
-void BitmapTable::Insert(const std::string& id, std::unique_ptr<CBitmap> bitmap) {
-  entries_.emplace(id, std::move(bitmap));  // the first entry for an id wins
+void BitmapTable::Insert(const std::string& id, Entry entry) {
+  entries_.emplace(id, std::move(entry));  // the first entry for an id wins
 }
 
 void BitmapTable::AddBitmap(const TiXmlElement& element) {
@@ -64,7 +81,9 @@ void BitmapTable::AddBitmap(const TiXmlElement& element) {
   std::string file, id;
   if (!GetAttribute(attributes, "file", file) || !GetAttribute(attributes, "id", id)) return;
   // Entered even when GDI+ cannot read the file: an empty bitmap draws nothing.
-  Insert(id, OpenImage(file));
+  Entry entry;
+  entry.bitmap = OpenImage(file);
+  Insert(id, std::move(entry));
 }
 
 void BitmapTable::AddBitmapList(const TiXmlElement& element) {
@@ -72,7 +91,8 @@ void BitmapTable::AddBitmapList(const TiXmlElement& element) {
   CLayoutLoader::ReadAttributes(&element, nullptr, attributes);
   std::string file;
   if (!GetAttribute(attributes, "file", file)) return;
-  std::unique_ptr<CBitmap> sheet = OpenImage(file);
+  std::shared_ptr<const CBitmap> sheet(OpenImage(file));
+  const int64_t sheetWidth = sheet->Width(), sheetHeight = sheet->Height();
 
   for (const TiXmlElement* cell = element.FirstChildElement(); cell; cell = cell->NextSiblingElement()) {
     AttributeMap cellAttributes;
@@ -85,9 +105,16 @@ void BitmapTable::AddBitmapList(const TiXmlElement& element) {
     ParsePair(pos, x, y);
     ParsePair(size, w, h);
     if (sheet->IsEmpty()) continue;
-    UniqueGpBitmap piece;
-    Gdiplus::GpStatus status = GdipCloneBitmapAreaI(x, y, w, h, 0, sheet->Native(), piece.put());
-    if (status == Gdiplus::Ok && piece) Insert(id, std::unique_ptr<CBitmap>(new CBitmap(std::move(piece), status)));
+    // A rectangle the cut would refuse (empty, or not inside the image) is no entry, so a
+    // later document may still define the id.
+    if (w <= 0 || h <= 0 || x < 0 || y < 0 || x + int64_t{w} > sheetWidth || y + int64_t{h} > sheetHeight) continue;
+    Entry entry;
+    entry.sheet = sheet;
+    entry.x = x;
+    entry.y = y;
+    entry.width = w;
+    entry.height = h;
+    Insert(id, std::move(entry));
   }
 }
 

@@ -10,6 +10,7 @@
 #include "ui/core/HostWindow.h"
 #include "ui/core/StringTable.h"
 #include "ui/core/Win32Component.h"
+#include "ui/core/XmlNesting.h"
 
 namespace KRUI {
 
@@ -33,13 +34,14 @@ bool CLayoutLoader::Load(const std::string& path) {
   if (document_ || path.empty()) return false;
   // The document stays even when it cannot be read, so a second Load also fails.
   document_.reset(new TiXmlDocument());
-  if (!document_->LoadFile(path.c_str())) return false;
+  // Refused before parsing: too deep a document would exhaust the stack in the parser.
+  if (!XmlFileNestingWithin(path) || !document_->LoadFile(path.c_str())) return false;
   path_ = path;
   g_documentPath = path;
   const TiXmlElement* root = document_->RootElement();
   if (root && root->ValueStr() == "LayoutRoot") {
     for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
-      if (CObjectx* object = CreateObject(*e)) topLevel_.push_back(object);
+      if (CObjectx* object = CreateObject(*e, 1)) topLevel_.push_back(object);
     }
   }
   return true;
@@ -62,7 +64,10 @@ bool CLayoutLoader::FilterAttribute(const std::string&, std::string& value) {
   return true;
 }
 
-CObjectx* CLayoutLoader::CreateObject(const TiXmlElement& element) {
+CObjectx* CLayoutLoader::CreateObject(const TiXmlElement& element, size_t depth) {
+  // Deeper elements are skipped like unknown ones, so every walk over the trees (routing,
+  // painting, host assignment) stays shallow, even inside nested event dispatches.
+  if (depth > kLayoutNestingLimit) return nullptr;
   AttributeMap attributes;
   ReadAttributes(&element, this, attributes);
   CObjectx* object = nullptr;
@@ -73,7 +78,7 @@ CObjectx* CLayoutLoader::CreateObject(const TiXmlElement& element) {
   // Children of an action are not read.
   if (object->GetKind() == kKindAction) return object;
   for (const TiXmlElement* e = element.FirstChildElement(); e; e = e->NextSiblingElement()) {
-    if (CObjectx* child = CreateObject(*e)) LinkChild(*object, *child);
+    if (CObjectx* child = CreateObject(*e, depth + 1)) LinkChild(*object, *child);
   }
   return object;
 }
@@ -125,10 +130,9 @@ bool CLayoutLoader::OpenMainWindow() {
   for (CObjectx* object : topLevel_) {
     if (object->GetKind() != kKindWindow) continue;
     auto* window = static_cast<CHostWindow*>(object);
-    if (window->IsActive()) {
-      window->Create(nullptr);
-      return true;
-    }
+    // A first active window that makes no native window (a popup dialog, whose window
+    // comes only with a run, or a failed creation) leaves nothing that could end the loop.
+    if (window->IsActive()) return window->Create(nullptr) != nullptr;
   }
   return false;
 }

@@ -16,6 +16,12 @@ namespace KRUI {
 class CHostWindow;
 class StringTable;
 
+// Deepest element the loader builds (the root's children are level 1). Real layouts nest a
+// dozen levels or so. The bound is for the walks over the trees: a handler that clicks its
+// own button again nests one walk down the whole tree per dispatch, and 64 such walks of 64
+// levels take about half a megabyte of the 2 MiB main-thread stack.
+constexpr size_t kLayoutNestingLimit = 64;
+
 class IXmlAttributeInsertFilter {
  public:
   virtual ~IXmlAttributeInsertFilter() = default;
@@ -32,6 +38,7 @@ class CLayoutLoader : public IXmlAttributeInsertFilter {
 
   bool Load(const std::string& path);
   CHostWindow* FindTopLevelWindow(const std::string& id) const;
+  // Creates the first window marked active; true only when it has a native window then.
   bool OpenMainWindow();
   void CloseAllWindows();
   bool FilterAttribute(const std::string& name, std::string& value) override;
@@ -47,7 +54,8 @@ class CLayoutLoader : public IXmlAttributeInsertFilter {
   const std::vector<CObjectx*>& TopLevelObjects() const { return topLevel_; }
 
  private:
-  CObjectx* CreateObject(const TiXmlElement& element);
+  // depth: 1 for the children of the root element.
+  CObjectx* CreateObject(const TiXmlElement& element, size_t depth);
   void LinkChild(CObjectx& parent, CObjectx& child);
 
   StringTable& strings_;

@@ -29,7 +29,10 @@ std::string CombinePath(const std::string& dir, const std::string& file) {
 
 std::string ParentFolder(const std::string& path) { return CombinePath(path, ".."); }
 
-std::string InstallationRoot() { return AppendPath(ModuleFilePath(), "..\\..\\"); }
+std::string InstallationRoot() {
+  const std::string module = ModuleFilePath();
+  return module.empty() ? std::string() : AppendPath(module, "..\\..\\");
+}
 
 std::wstring AppendPathW(const std::wstring& base, const std::wstring& more) {
   if (base.size() >= MAX_PATH) return std::wstring();

@@ -2,8 +2,11 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
+
 #include "ui/core/AttributeMap.h"
 #include "ui/core/LayoutLoader.h"
+#include "ui/core/XmlNesting.h"
 
 namespace KRUI {
 
@@ -17,7 +20,8 @@ StringTable& StringTable::Instance() {
 
 bool StringTable::Load(const std::string& path) {
   document_.reset(new TiXmlDocument());
-  if (path.empty() || !document_->LoadFile(path.c_str())) return false;
+  // Refused before parsing: too deep a document would exhaust the stack in the parser.
+  if (path.empty() || !XmlFileNestingWithin(path) || !document_->LoadFile(path.c_str())) return false;
   const TiXmlElement* root = document_->RootElement();
   if (!root || root->ValueStr() != "StringRoot") return false;
 
@@ -40,6 +44,7 @@ std::string StringTable::LookupString(const std::string& id) const {
 
 std::string StringTable::ExpandString(const std::string& text) const {
   std::string result;
+  size_t inserted = 0;  // characters the references have added so far
   size_t pos = 0;
   for (;;) {
     size_t open = text.find("${", pos);
@@ -50,7 +55,12 @@ std::string StringTable::ExpandString(const std::string& text) const {
       pos = open;  // an unclosed "${" and the rest are copied as written
       break;
     }
-    result += LookupString(text.substr(open + 2, close - open - 2));
+    auto it = entries_.find(text.substr(open + 2, close - open - 2));
+    if (it != entries_.end()) {
+      const size_t take = std::min(it->second.size(), kExpandedTextLimit - inserted);
+      result.append(it->second, 0, take);
+      inserted += take;
+    }
     pos = close + 1;
   }
   result.append(text, pos, std::string::npos);

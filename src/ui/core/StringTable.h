@@ -8,6 +8,10 @@ class TiXmlDocument;
 
 namespace KRUI {
 
+// Most characters the references of one text may insert; what goes beyond is cut. Entries
+// that each repeat the one before twice would otherwise double in length with every line.
+constexpr size_t kExpandedTextLimit = 64 * 1024;
+
 class StringTable {
  public:
   StringTable();
@@ -18,7 +22,8 @@ class StringTable {
   bool Load(const std::string& path);
   // The text for id, or an empty string.
   std::string LookupString(const std::string& id) const;
-  // Replaces each ${id} with LookupString(id); an unclosed "${" is copied unchanged.
+  // Replaces each ${id} with LookupString(id); an unclosed "${" is copied unchanged. The
+  // references together insert at most kExpandedTextLimit characters.
   std::string ExpandString(const std::string& text) const;
 
  private:

@@ -42,7 +42,9 @@ HWND CFrameHostWindow::GetHwnd() {
 
 HWND CFrameHostWindow::Create(HWND parent) {
   if (!GetHwnd()) {
-    native_.reset(new _FrameWindow(*this));
+    // The object is reused, never replaced: a window closed and re-opened by its own
+    // handler still has that handler's message on the stack of the old object's procedure.
+    if (!native_) native_.reset(new _FrameWindow(*this));
     native_->Create(parent);
   }
   return GetHwnd();

@@ -29,7 +29,7 @@ HWND CNativeWindow::CreateNative(const wchar_t* className, UINT classStyle, DWOR
 }
 
 LRESULT CNativeWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return ::CallWindowProcW(::DefWindowProcW, hwnd_, message, wParam, lParam);
+  return ::CallWindowProcW(::DefWindowProcW, current_ ? current_ : hwnd_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK CNativeWindow::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -42,14 +42,20 @@ LRESULT CALLBACK CNativeWindow::StaticWindowProc(HWND hwnd, UINT message, WPARAM
   auto* self = reinterpret_cast<CNativeWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
   LRESULT result = 0;
+  // The window this message is for: after a close and re-open inside a handler, the
+  // object's own handle already names the next window while this message is unfinished.
+  HWND outer = self->current_;
+  self->current_ = hwnd;
   try {
     result = self->WindowProc(message, wParam, lParam);
   } catch (...) {
     result = ::DefWindowProcW(hwnd, message, wParam, lParam);
   }
+  self->current_ = outer;
   if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
+    // A reused object may already hold its next window.
+    if (self->hwnd_ == hwnd) self->hwnd_ = nullptr;
   }
   return result;
 }

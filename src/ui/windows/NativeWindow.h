@@ -22,12 +22,14 @@ class CNativeWindow {
   HWND CreateNative(const wchar_t* className, UINT classStyle, DWORD exStyle, const wchar_t* title,
                     DWORD style, const RECT& rect, HWND parent);
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // The default procedure for the window of the message being handled.
   LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND hwnd_ = nullptr;
+  HWND current_ = nullptr;  // the window of the message being handled, if any
 };
 
 }  // namespace KRUI

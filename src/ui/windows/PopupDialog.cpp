@@ -61,7 +61,7 @@ INT_PTR CALLBACK _PopupDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM 
   LRESULT result = 0;
   bool consumed = false;
   try {
-    consumed = self->DialogProc(message, wParam, lParam, result);
+    consumed = self->DialogProc(hwnd, message, wParam, lParam, result);
   } catch (...) {
     consumed = false;
   }
@@ -72,32 +72,32 @@ INT_PTR CALLBACK _PopupDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM 
   return TRUE;
 }
 
-bool _PopupDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (host_.RouteWindowMessage(hwnd_, message, wParam, lParam, result)) return true;
-  if (tracker_.HandleMessage(hwnd_, message, wParam, lParam, result)) return true;
-  return HandleOwnMessage(message, wParam, lParam, result);
+bool _PopupDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (host_.RouteWindowMessage(hwnd, message, wParam, lParam, result)) return true;
+  if (tracker_.HandleMessage(hwnd, message, wParam, lParam, result)) return true;
+  return HandleOwnMessage(hwnd, message, wParam, lParam, result);
 }
 
-bool _PopupDialog::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool _PopupDialog::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
   result = 0;
   switch (message) {
     case WM_INITDIALOG:
       // The template gave dialog units; the declared size is meant in pixels.
-      ::SetWindowPos(hwnd_, nullptr, 0, 0, host_.width_, host_.height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
-      if (host_.center_) CenterTopLevelWindow(hwnd_);
+      ::SetWindowPos(hwnd, nullptr, 0, 0, host_.width_, host_.height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
+      if (host_.center_) CenterTopLevelWindow(hwnd);
       host_.RaiseEvent(&host_, kWindowEventCreated);
       return true;  // 0: the system does not set the focus
     case WM_PAINT:
-      PaintHostWindow(hwnd_, host_, false);
+      PaintHostWindow(hwnd, host_, false);
       return true;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        ::EndDialog(hwnd_, LOWORD(wParam));
+        ::EndDialog(hwnd, LOWORD(wParam));
         return true;
       }
       return false;
     case WM_TIMER:
-      ::KillTimer(hwnd_, wParam);
+      ::KillTimer(hwnd, wParam);
       host_.RaiseEvent(&host_, kWindowEventTimer);
       return true;
     default:

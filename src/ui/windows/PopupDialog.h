@@ -21,9 +21,10 @@ class _PopupDialog {
 
  private:
   static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  // True when consumed; result is the message's answer.
-  bool DialogProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // True when consumed; result is the message's answer. hwnd is the handle the system
+  // passes, which stays right whatever the object's own record says.
+  bool DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   CPopupHostDialog& host_;
   HWND hwnd_ = nullptr;

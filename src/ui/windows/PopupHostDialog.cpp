@@ -34,8 +34,12 @@ void CPopupHostDialog::Close() {
 }
 
 int CPopupHostDialog::Show(int, bool) {
-  if (!dialog_ || !modal_) return -1;
+  // A timer, hotkey or tray event may ask again while the run is in progress: a second run
+  // would take over the one native dialog and the first could never end.
+  if (!dialog_ || !modal_ || running_) return -1;
+  running_ = true;
   const INT_PTR code = dialog_->Run(parent_);
+  running_ = false;
   active_ = false;
   return static_cast<int>(code);
 }

@@ -24,7 +24,8 @@ class CPopupHostDialog : public CHostWindow, public CWindowMessageDispatcher {
   HWND Create(HWND parent) override;
   // Ends a running dialog with 2.
   void Close() override;
-  // Runs the dialog modally and returns its end code; -1 when not created or not modal.
+  // Runs the dialog modally and returns its end code; -1 when not created, not modal or
+  // already running.
   int Show(int command, bool toFront) override;
   // Ends a running dialog with code.
   void Hide(int code) override;
@@ -39,6 +40,7 @@ class CPopupHostDialog : public CHostWindow, public CWindowMessageDispatcher {
 
   std::unique_ptr<_PopupDialog> dialog_;
   bool modal_ = true;
+  bool running_ = false;
   std::string pwid_;
   HWND parent_ = nullptr;
 };

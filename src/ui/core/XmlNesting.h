@@ -1,0 +1,24 @@
+// A cheap look at how deeply an XML document nests its elements, taken before the XML
+// library parses it: the library parses recursively, one stack frame chain per level, so a
+// document nested thousands of levels deep would exhaust the stack inside the parse.
+#pragma once
+#include <cstddef>
+#include <string>
+
+namespace KRUI {
+
+// Deepest nesting any document may have; every real document stays far below it, and
+// parsing this deep takes a small part of the stack.
+constexpr size_t kXmlNestingLimit = 1024;
+
+// An upper bound of the element nesting of the bytes (never less than the nesting the
+// parser would build): comments, CDATA sections, declarations and quoted attribute values
+// are skipped, each ending where the parser ends it at the earliest; an unclosed element
+// counts as open to the end.
+size_t XmlNestingDepth(const char* data, size_t size);
+
+// False when the file exists and nests deeper than limit; a file that cannot be read is
+// left for the parser to refuse.
+bool XmlFileNestingWithin(const std::string& path, size_t limit = kXmlNestingLimit);
+
+}  // namespace KRUI
