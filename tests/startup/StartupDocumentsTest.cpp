@@ -62,6 +62,8 @@ DWORD RunUntilWindowClosed(const CInstallation& installation, const std::wstring
   HWND window = run.WaitForWindow(kTestWindowClass, kTestWindowTitle, kWait);
   EXPECT_NE(nullptr, window) << "the main window did not open";
   if (!window) return 1234;
+  // The window is found as soon as it exists; it is shown a moment later.
+  for (int i = 0; i < 250 && !::IsWindowVisible(window); ++i) ::Sleep(20);
   EXPECT_TRUE(::IsWindowVisible(window));
   EXPECT_TRUE(TopLevelWindowsOf(run.ProcessId(), L"#32770").empty()) << "an error box is shown";
   ::PostMessageW(window, WM_CLOSE, 0, 0);
