@@ -105,10 +105,16 @@ CCefRefPtr<cef_browser_t> CefWebclient::Browser() {
 
 bool CefWebclient::HasBrowser() { return static_cast<bool>(Browser()); }
 
+bool CefWebclient::WaitsForBrowser() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  // Once a close was asked for (or the browser has gone), nothing will come to wait for.
+  return !browser_ && !closing_;
+}
+
 bool CefWebclient::LoadUrl(const std::wstring& url) {
   CCefRefPtr<cef_browser_t> browser = Browser();
   if (!browser) {
-    PostLoadRetry(url);
+    if (WaitsForBrowser()) PostLoadRetry(url);
     return false;
   }
   if (!browser->get_main_frame) return false;
@@ -130,7 +136,7 @@ void CefWebclient::PostLoadRetry(const std::wstring& url) {
 bool CefWebclient::ResizeBrowser(const RECT& rect) {
   HWND window = GetBrowserWindow();
   if (!window) {
-    if (!HasBrowser()) PostResizeRetry(rect);
+    if (WaitsForBrowser()) PostResizeRetry(rect);
     return false;
   }
   ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, kResizeFlags);
@@ -171,8 +177,10 @@ bool CefWebclient::RequestClose() {
   CCefRefPtr<cef_browser_t> browser;
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (closing_ || !browser_) return true;
+    const bool closeNow = closing_ || !browser_;
+    // Either way this client is done: a host that closes without its browser stops waiting.
     closing_ = true;
+    if (closeNow) return true;
     browser = browser_;
   }
   if (browser->get_host) {
@@ -311,6 +319,7 @@ void CEF_CALLBACK CefWebclient::OnBeforeClose(cef_life_span_handler_t* self, cef
     if (current && closing &&
         (current == closing.get() || (current->is_same && current->is_same(current, closing.Share()) == 1))) {
       released = std::move(client->browser_);
+      client->closing_ = true;  // the browser has gone: nothing left to wait for
     }
   }
   Application* app = Application::Get();

@@ -37,7 +37,8 @@ class CefWebclient : public CCefRefCounted {
   cef_client_t* Client() noexcept { return client_.get(); }
 
   // Loads url in the browser's main frame (true), or retries every kRetryDelayMs on the
-  // runtime's UI thread until a browser exists (false).
+  // runtime's UI thread until a browser exists (false); no retry once a close was asked
+  // for or the browser has closed.
   bool LoadUrl(const std::wstring& url);
   // Moves and sizes the browser window to rect (true), or retries like LoadUrl (false).
   bool ResizeBrowser(const RECT& rect);
@@ -48,6 +49,7 @@ class CefWebclient : public CCefRefCounted {
   bool HasBrowser();
   // True when the host may close now (a close already asked for, or no browser); otherwise
   // asks the runtime to close the browser (page unload handlers run) and returns false.
+  // Either way no retry is posted afterwards.
   bool RequestClose();
   // The element goes: no event is raised on it any more. Main thread only.
   void DetachOwner() noexcept { owner_ = nullptr; }
@@ -59,6 +61,8 @@ class CefWebclient : public CCefRefCounted {
   ~CefWebclient() override;
 
   CCefRefPtr<cef_browser_t> Browser();
+  // No browser yet, and none given up: retries are worth posting.
+  bool WaitsForBrowser();
   // Raises a layout event on the owner, on the main thread, and waits for its end.
   void RaiseOnMainThread(int id, const std::string* text);
   void PostLoadRetry(const std::wstring& url);

@@ -100,7 +100,22 @@ void CStandinBrowser::DropAll() {
   }
 }
 
-long CStandinBrowser::ProgramRefs() const { return References() - 1 - (aliveRef_ ? 1 : 0); }
+long CStandinBrowser::ProgramRefs() const {
+  std::lock_guard<std::mutex> lock(countMutex_);
+  return References() - 1 - (aliveRef_ ? 1 : 0) - workRefs_;
+}
+
+void CStandinBrowser::HoldForWork() {
+  std::lock_guard<std::mutex> lock(countMutex_);
+  AddRef();
+  ++workRefs_;
+}
+
+void CStandinBrowser::EndWork() {
+  std::lock_guard<std::mutex> lock(countMutex_);
+  --workRefs_;
+  Release();  // never the last: the registry keeps one
+}
 
 CStandinBrowser::CStandinBrowser(const cef_window_info_t& info, cef_client_t* client, const std::wstring& url,
                                  bool popup)
@@ -263,8 +278,11 @@ void CStandinBrowser::OnWindowDestroyed() {
   }
   KRUI::CefRelease(client_);
   client_ = nullptr;
-  aliveRef_ = false;
-  Release();
+  {
+    std::lock_guard<std::mutex> lock(countMutex_);
+    aliveRef_ = false;
+    Release();
+  }
   Log().Write("browser", "program_refs_after_close", ProgramRefs());
 }
 
@@ -401,20 +419,20 @@ int CEF_CALLBACK CStandinBrowser::IsLoading(cef_browser_t*) noexcept { return 0;
 void CEF_CALLBACK CStandinBrowser::Reload(cef_browser_t* self) noexcept {
   CStandinBrowser* b = FromSelf(self);
   Log().Write("browser", "reload", b->id_);
-  b->AddRef();
+  b->HoldForWork();
   CStandinRuntime::Instance().RunOnUiThread([b] {
     b->Load(b->Url(), true);
-    b->Release();
+    b->EndWork();
   });
 }
 
 void CEF_CALLBACK CStandinBrowser::ReloadIgnoreCache(cef_browser_t* self) noexcept {
   CStandinBrowser* b = FromSelf(self);
   Log().Write("browser", "reload_ignore_cache", b->id_);
-  b->AddRef();
+  b->HoldForWork();
   CStandinRuntime::Instance().RunOnUiThread([b] {
     b->Load(b->Url(), true);
-    b->Release();
+    b->EndWork();
   });
 }
 
@@ -446,11 +464,11 @@ cef_browser_t* CEF_CALLBACK CStandinBrowser::HostGetBrowser(cef_browser_host_t* 
 void CEF_CALLBACK CStandinBrowser::CloseBrowser(cef_browser_host_t* self, int force) noexcept {
   CStandinBrowser* b = FromSelf(self);
   Log().Write("host", "close_browser", force);
-  b->AddRef();
+  b->HoldForWork();
   // Any thread may ask; the close runs on the UI thread, after the caller has returned.
   CStandinRuntime::Instance().RunOnUiThread([b, force] {
     b->Close(force != 0, "close_browser");
-    b->Release();
+    b->EndWork();
   });
 }
 
@@ -476,10 +494,10 @@ void CEF_CALLBACK CStandinBrowser::FrameLoadUrl(cef_frame_t* self, const cef_str
     bool main = self == b->mainFrame_.get();
     std::wstring text = FromCefString(url);
     Log().Write("frame", main ? "load_url_main" : "load_url_sub", text);
-    b->AddRef();
+    b->HoldForWork();
     CStandinRuntime::Instance().RunOnUiThread([b, text, main] {
       b->Load(text, main);
-      b->Release();
+      b->EndWork();
     });
   } catch (...) {
   }

@@ -41,6 +41,9 @@ class CStandinBrowser : public KRUI::CCefRefCounted {
   HWND Window() const { return window_; }
   int Id() const { return id_; }
   long ProgramRefs() const;
+  // References the runtime takes for its own queued work, kept apart from the program's.
+  void HoldForWork();
+  void EndWork();
 
  private:
   enum class State { kPending, kOpen, kClosing, kClosed };
@@ -100,6 +103,8 @@ class CStandinBrowser : public KRUI::CCefRefCounted {
   HWND window_ = nullptr;
   State state_ = State::kPending;  // UI thread only
   bool aliveRef_ = true;           // the runtime's reference of an open browser
+  mutable std::mutex countMutex_;  // the count and workRefs_ read together
+  long workRefs_ = 0;
   std::mutex urlMutex_;
   std::wstring url_;
 };

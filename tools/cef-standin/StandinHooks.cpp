@@ -23,10 +23,10 @@ bool OnBrowser(int index, const char* hook, Work work) {
   CStandinBrowser* browser = CStandinBrowser::At(index);
   CefStandin::CStandinLog::Instance().Write("hook", hook, index);
   if (!browser) return false;
-  browser->AddRef();
+  browser->HoldForWork();
   return CefStandin::CStandinRuntime::Instance().RunOnUiThread([browser, work] {
     work(browser);
-    browser->Release();
+    browser->EndWork();
   });
 }
 

@@ -182,11 +182,11 @@ int CStandinRuntime::CreateBrowser(const cef_window_info_t* info, cef_client_t* 
   long long delay = CreateDelay();
   log.Write("create_browser", "delay_ms", delay);
   if (delay >= 0) {
-    browser->AddRef();
+    browser->HoldForWork();
     RunOnUiThread(
         [browser] {
           browser->CreateOnUiThread();
-          browser->Release();
+          browser->EndWork();
         },
         delay);
   }
