@@ -20,7 +20,10 @@ LRESULT CALLBACK CallWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     }
     return 1;
   }
-  if (message == WM_NCDESTROY) g_window.store(nullptr);
+  if (message == WM_NCDESTROY) {
+    HWND expected = hwnd;
+    g_window.compare_exchange_strong(expected, nullptr);
+  }
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
@@ -55,6 +58,15 @@ bool CCefMainThreadCall::Run(const std::function<void()>& work) {
     return true;
   }
   return ::SendMessageW(hwnd, kRunMessage, 0, reinterpret_cast<LPARAM>(&work)) == 1;
+}
+
+void CCefMainThreadCall::Close() {
+  HWND hwnd = g_window.exchange(nullptr);
+  if (!hwnd) return;
+  // Serves the messages already sent by other threads without touching posted ones.
+  MSG msg;
+  ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  ::DestroyWindow(hwnd);
 }
 
 }  // namespace KRUI

@@ -411,10 +411,17 @@ LRESULT CALLBACK CStandinBrowser::WindowProc(HWND hwnd, UINT message, WPARAM wPa
 // ---- browser ------------------------------------------------------------------------------
 
 cef_browser_host_t* CEF_CALLBACK CStandinBrowser::GetHost(cef_browser_t* self) noexcept {
+  Log().Write("browser", "get_host", FromSelf(self)->id_);
   return FromSelf(self)->host_.Share();
 }
-int CEF_CALLBACK CStandinBrowser::CanGo(cef_browser_t*) noexcept { return 0; }
-int CEF_CALLBACK CStandinBrowser::IsLoading(cef_browser_t*) noexcept { return 0; }
+int CEF_CALLBACK CStandinBrowser::CanGo(cef_browser_t* self) noexcept {
+  Log().Write("browser", "can_go", FromSelf(self)->id_);
+  return 0;
+}
+int CEF_CALLBACK CStandinBrowser::IsLoading(cef_browser_t* self) noexcept {
+  Log().Write("browser", "is_loading", FromSelf(self)->id_);
+  return 0;
+}
 
 void CEF_CALLBACK CStandinBrowser::Reload(cef_browser_t* self) noexcept {
   CStandinBrowser* b = FromSelf(self);
@@ -440,24 +447,39 @@ void CEF_CALLBACK CStandinBrowser::StopLoad(cef_browser_t* self) noexcept {
   Log().Write("browser", "stop_load", FromSelf(self)->id_);
 }
 
-int CEF_CALLBACK CStandinBrowser::GetIdentifier(cef_browser_t* self) noexcept { return FromSelf(self)->id_; }
+int CEF_CALLBACK CStandinBrowser::GetIdentifier(cef_browser_t* self) noexcept {
+  Log().Write("browser", "get_identifier", FromSelf(self)->id_);
+  return FromSelf(self)->id_;
+}
 
 int CEF_CALLBACK CStandinBrowser::IsSame(cef_browser_t* self, cef_browser_t* that) noexcept {
+  Log().Write("browser", "is_same", FromSelf(self)->id_);
   int same = that && FromSelf(that) == FromSelf(self) ? 1 : 0;
   KRUI::CefRelease(that);
   return same;
 }
 
-int CEF_CALLBACK CStandinBrowser::IsPopup(cef_browser_t* self) noexcept { return FromSelf(self)->popup_ ? 1 : 0; }
-int CEF_CALLBACK CStandinBrowser::HasDocument(cef_browser_t*) noexcept { return 1; }
+int CEF_CALLBACK CStandinBrowser::IsPopup(cef_browser_t* self) noexcept {
+  Log().Write("browser", "is_popup", FromSelf(self)->id_);
+  return FromSelf(self)->popup_ ? 1 : 0;
+}
+int CEF_CALLBACK CStandinBrowser::HasDocument(cef_browser_t* self) noexcept {
+  Log().Write("browser", "has_document", FromSelf(self)->id_);
+  return 1;
+}
 cef_frame_t* CEF_CALLBACK CStandinBrowser::GetMainFrame(cef_browser_t* self) noexcept {
+  Log().Write("browser", "get_main_frame", FromSelf(self)->id_);
   return FromSelf(self)->mainFrame_.Share();
 }
-size_t CEF_CALLBACK CStandinBrowser::GetFrameCount(cef_browser_t*) noexcept { return 2; }
+size_t CEF_CALLBACK CStandinBrowser::GetFrameCount(cef_browser_t* self) noexcept {
+  Log().Write("browser", "get_frame_count", FromSelf(self)->id_);
+  return 2;
+}
 
 // ---- host ---------------------------------------------------------------------------------
 
 cef_browser_t* CEF_CALLBACK CStandinBrowser::HostGetBrowser(cef_browser_host_t* self) noexcept {
+  Log().Write("host", "get_browser", FromSelf(self)->id_);
   return FromSelf(self)->browser_.Share();
 }
 
@@ -473,20 +495,28 @@ void CEF_CALLBACK CStandinBrowser::CloseBrowser(cef_browser_host_t* self, int fo
 }
 
 HWND CEF_CALLBACK CStandinBrowser::GetWindowHandle(cef_browser_host_t* self) noexcept {
+  Log().Write("host", "get_window_handle", FromSelf(self)->id_);
   return FromSelf(self)->window_;
 }
 
 cef_client_t* CEF_CALLBACK CStandinBrowser::GetClient(cef_browser_host_t* self) noexcept {
+  Log().Write("host", "get_client", FromSelf(self)->id_);
   cef_client_t* client = FromSelf(self)->client_;
   if (client) client->base.add_ref(&client->base);
   return client;
 }
 
-int CEF_CALLBACK CStandinBrowser::HasView(cef_browser_host_t*) noexcept { return 0; }
+int CEF_CALLBACK CStandinBrowser::HasView(cef_browser_host_t* self) noexcept {
+  Log().Write("host", "has_view", FromSelf(self)->id_);
+  return 0;
+}
 
 // ---- frames -------------------------------------------------------------------------------
 
-int CEF_CALLBACK CStandinBrowser::FrameIsValid(cef_frame_t*) noexcept { return 1; }
+int CEF_CALLBACK CStandinBrowser::FrameIsValid(cef_frame_t* self) noexcept {
+  Log().Write("frame", "is_valid", FromSelf(self)->id_);
+  return 1;
+}
 
 void CEF_CALLBACK CStandinBrowser::FrameLoadUrl(cef_frame_t* self, const cef_string_t* url) noexcept {
   try {
@@ -504,20 +534,24 @@ void CEF_CALLBACK CStandinBrowser::FrameLoadUrl(cef_frame_t* self, const cef_str
 }
 
 int CEF_CALLBACK CStandinBrowser::FrameIsMain(cef_frame_t* self) noexcept {
+  Log().Write("frame", "is_main", FromSelf(self)->id_);
   return self == FromSelf(self)->mainFrame_.get() ? 1 : 0;
 }
 
 int64 CEF_CALLBACK CStandinBrowser::FrameGetIdentifier(cef_frame_t* self) noexcept {
   CStandinBrowser* b = FromSelf(self);
+  Log().Write("frame", "get_identifier", b->id_);
   return b->id_ * 100 + (self == b->mainFrame_.get() ? 0 : 1);
 }
 
 cef_frame_t* CEF_CALLBACK CStandinBrowser::FrameGetParent(cef_frame_t* self) noexcept {
+  Log().Write("frame", "get_parent", FromSelf(self)->id_);
   CStandinBrowser* b = FromSelf(self);
   return self == b->mainFrame_.get() ? nullptr : b->mainFrame_.Share();
 }
 
 cef_string_userfree_t CEF_CALLBACK CStandinBrowser::FrameGetUrl(cef_frame_t* self) noexcept {
+  Log().Write("frame", "get_url", FromSelf(self)->id_);
   try {
     return NewUserfreeString(FromSelf(self)->Url());
   } catch (...) {
@@ -526,6 +560,7 @@ cef_string_userfree_t CEF_CALLBACK CStandinBrowser::FrameGetUrl(cef_frame_t* sel
 }
 
 cef_browser_t* CEF_CALLBACK CStandinBrowser::FrameGetBrowser(cef_frame_t* self) noexcept {
+  Log().Write("frame", "get_browser", FromSelf(self)->id_);
   return FromSelf(self)->browser_.Share();
 }
 

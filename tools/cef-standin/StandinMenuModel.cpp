@@ -30,7 +30,10 @@ int CEF_CALLBACK CStandinMenuModel::Clear(cef_menu_model_t* self) noexcept {
   return 1;
 }
 
-int CEF_CALLBACK CStandinMenuModel::GetCount(cef_menu_model_t* self) noexcept { return FromSelf(self)->Count(); }
+int CEF_CALLBACK CStandinMenuModel::GetCount(cef_menu_model_t* self) noexcept {
+  CStandinLog::Instance().Write("menu_model", "get_count", FromSelf(self)->Count());
+  return FromSelf(self)->Count();
+}
 
 int CEF_CALLBACK CStandinMenuModel::AddSeparator(cef_menu_model_t* self) noexcept {
   try {
