@@ -7,6 +7,7 @@
 #include "browser/CefRefCounted.h"
 #include "browser/CefStruct.h"
 #include "browser/CefBrowserControl.h"
+#include "browser/CefMainThreadCall.h"
 #include "browser/CefWebclient.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/EventxHandler.h"
@@ -151,7 +152,9 @@ TEST_F(CefWebclientTables, OffTheRuntimesUiThreadNothingIsRaisedOrIntercepted) {
   client->Release();
   client = new CefWebclient(&owner);
 
-  // This is the main thread, not the runtime's UI thread.
+  // This is the main thread, not the runtime's UI thread, and work for the main thread
+  // would run here at once.
+  ASSERT_TRUE(CCefMainThreadCall::Prepare());
   RecordedEvents().clear();
   cef_life_span_handler_t* life = c()->get_life_span_handler(c());
   cef_load_handler_t* load = c()->get_load_handler(c());
