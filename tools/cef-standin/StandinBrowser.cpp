@@ -268,8 +268,7 @@ void CStandinBrowser::Close(bool force, const char* cause) {
 
 void CStandinBrowser::OnWindowDestroyed() {
   window_ = nullptr;
-  State previous = state_;
-  state_ = State::kClosed;
+  State previous = state_.exchange(State::kClosed);
   if (previous == State::kClosed) return;
   CHandler<cef_life_span_handler_t> lifeSpan(client_, &cef_client_t::get_life_span_handler);
   if (lifeSpan && lifeSpan->on_before_close) {

@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -101,7 +102,7 @@ class CStandinBrowser : public KRUI::CCefRefCounted {
   cef_window_info_t info_;  // strings not kept
   cef_client_t* client_;    // the runtime's reference, dropped when the browser closes
   HWND window_ = nullptr;
-  State state_ = State::kPending;  // UI thread only
+  std::atomic<State> state_{State::kPending};  // written on the UI thread only
   bool aliveRef_ = true;           // the runtime's reference of an open browser
   mutable std::mutex countMutex_;  // the count and workRefs_ read together
   long workRefs_ = 0;
