@@ -21,6 +21,8 @@ class CCefRefCounted {
     return true;
   }
   bool HasOneRef() const noexcept { return refs_.load(std::memory_order_acquire) == 1; }
+  // The count itself, for checks of who holds what (the stand-in runtime's journal).
+  long References() const noexcept { return refs_.load(std::memory_order_acquire); }
 
  protected:
   // A new object holds one reference, its creator's.

@@ -7,6 +7,7 @@
 #include "app/DataDirectory.h"
 #include "browser/CefLibrary.h"
 #include "browser/CefMainArgs.h"
+#include "browser/CefMainThreadCall.h"
 #include "browser/CefStringField.h"
 #include "browser/CefWebclientApp.h"
 #include "ui/core/Paths.h"
@@ -64,6 +65,8 @@ int InitCefRuntime() {
 void ShutdownCefRuntime() {
   if (!g_initialized) return;
   g_initialized = false;
+  // Callbacks still under way must not wait on a main thread that no longer pumps.
+  CCefMainThreadCall::Close();
   CCefLibrary::Instance().shutdown();
 }
 

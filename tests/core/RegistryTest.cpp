@@ -44,6 +44,7 @@ const std::pair<const char*, ElementKind> kBuiltElements[] = {
     {"HotkeyConfigReader", kKindAction},
     {"HotkeyConfigWriter", kKindAction},
     {"ShowMessagebox", kKindAction},
+    {"CefBrowser", kKindControl},
 };
 
 TEST(ElementRegistry, EveryBuiltElementNameResolvesToItsKind) {

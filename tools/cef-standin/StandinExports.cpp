@@ -1,7 +1,7 @@
 // The exported C functions of libcef.dll (branch 3359 names and signatures, __cdecl). The
 // process roles live in CStandinRuntime; strings, lists and maps are implemented here; the
-// browser, cookie and request-context entry points answer "not available" until the
-// stand-in grows them.
+// browsers live in CStandinBrowser, the cookie manager in CStandinCookieManager; the
+// request-context entry points answer "not available".
 #include <windows.h>
 
 #include <cstring>
@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "StandinCommandLine.h"
+#include "StandinCookieManager.h"
+#include "StandinLog.h"
 #include "StandinRuntime.h"
 #include "browser/CefCapi.h"
 #include "browser/CefRefCounted.h"
@@ -104,20 +106,20 @@ STANDIN_EXPORT int cef_post_delayed_task(cef_thread_id_t threadId, cef_task_t* t
 }
 
 STANDIN_EXPORT int cef_currently_on(cef_thread_id_t threadId) {
+  CefStandin::CStandinLog::Instance().Write("currently_on", "thread", threadId);
   return CefStandin::CStandinRuntime::Instance().CurrentlyOn(threadId) ? 1 : 0;
 }
 
 STANDIN_EXPORT struct _cef_task_runner_t* cef_task_runner_get_for_current_thread(void) { return nullptr; }
 STANDIN_EXPORT struct _cef_task_runner_t* cef_task_runner_get_for_thread(cef_thread_id_t) { return nullptr; }
 
-// ---- browsers, cookies, contexts, messages (not played yet) ---------------------------------
+// ---- browsers, cookies, contexts, messages ----------------------------------------------------
 
-STANDIN_EXPORT int cef_browser_host_create_browser(const struct _cef_window_info_t*, struct _cef_client_t* client,
-                                                   const cef_string_t*, const struct _cef_browser_settings_t*,
+STANDIN_EXPORT int cef_browser_host_create_browser(const struct _cef_window_info_t* windowInfo,
+                                                   struct _cef_client_t* client, const cef_string_t* url,
+                                                   const struct _cef_browser_settings_t* settings,
                                                    struct _cef_request_context_t* request_context) {
-  KRUI::CefRelease(client);
-  KRUI::CefRelease(request_context);
-  return 0;
+  return CefStandin::CStandinRuntime::Instance().CreateBrowser(windowInfo, client, url, settings, request_context);
 }
 
 STANDIN_EXPORT struct _cef_browser_t* cef_browser_host_create_browser_sync(
@@ -130,8 +132,10 @@ STANDIN_EXPORT struct _cef_browser_t* cef_browser_host_create_browser_sync(
 
 STANDIN_EXPORT struct _cef_cookie_manager_t* cef_cookie_manager_get_global_manager(
     struct _cef_completion_callback_t* callback) {
+  CefStandin::CStandinLog::Instance().Write("cookie_manager", "get_global_manager", callback ? 1 : 0);
+  if (callback && callback->on_complete) callback->on_complete(callback);
   KRUI::CefRelease(callback);
-  return nullptr;
+  return CefStandin::CStandinCookieManager::ShareGlobal();
 }
 
 STANDIN_EXPORT struct _cef_request_context_t* cef_request_context_get_global_context(void) { return nullptr; }

@@ -2,8 +2,12 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
+#include "StandinBrowser.h"
 #include "StandinCommandLine.h"
 #include "StandinLog.h"
+#include "StandinTask.h"
 #include "browser/CefRefCounted.h"
 
 namespace CefStandin {
@@ -30,6 +34,15 @@ void LogCommandLine(const std::string& event, const CStandinCommandLine& line) {
 }
 
 std::wstring FieldText(const cef_string_t& s) { return FromCefString(&s); }
+
+// Milliseconds until a requested browser is made; -1 for never.
+long long CreateDelay() {
+  char value[32] = {0};
+  DWORD n = ::GetEnvironmentVariableA("KRUI_CEF_STANDIN_CREATE_DELAY_MS", value, sizeof(value));
+  if (n == 0 || n >= sizeof(value)) return 0;
+  if (std::string(value) == "never") return -1;
+  return std::atoll(value);
+}
 
 }  // namespace
 
@@ -110,8 +123,12 @@ void CStandinRuntime::Shutdown() {
     log.Write("shutdown", "initialized", 0);
     return;
   }
+  // The runtime requires every browser closed and no browser reference held by now.
+  log.Write("shutdown", "open_browsers", CStandinBrowser::OpenCount());
+  log.Write("shutdown", "program_browser_references", CStandinBrowser::ProgramReferences());
   bool hadThread = uiThread_.IsRunning();
   uiThread_.Stop();
+  CStandinBrowser::DropAll();
   log.Write("shutdown", "ui_thread_stopped", hadThread ? 1 : 0);
   KRUI::CefRelease(app_);
   app_ = nullptr;
@@ -120,6 +137,7 @@ void CStandinRuntime::Shutdown() {
 }
 
 bool CStandinRuntime::PostTask(cef_thread_id_t thread, cef_task_t* task, long long delayMs) {
+  CStandinLog::Instance().Write("post_task", "delay_ms", delayMs);
   if (thread != TID_UI || !uiThread_.IsRunning()) {
     KRUI::CefRelease(task);
     return false;
@@ -127,6 +145,53 @@ bool CStandinRuntime::PostTask(cef_thread_id_t thread, cef_task_t* task, long lo
   if (uiThread_.PostTask(task, delayMs)) return true;
   KRUI::CefRelease(task);
   return false;
+}
+
+bool CStandinRuntime::RunOnUiThread(std::function<void()> work, long long delayMs) {
+  if (!uiThread_.IsRunning()) return false;
+  cef_task_t* task = CStandinTask::Make(std::move(work));
+  if (uiThread_.PostTask(task, delayMs)) return true;
+  KRUI::CefRelease(task);
+  return false;
+}
+
+int CStandinRuntime::CreateBrowser(const cef_window_info_t* info, cef_client_t* client, const cef_string_t* url,
+                                   const cef_browser_settings_t* settings, struct _cef_request_context_t* context) {
+  CStandinLog& log = CStandinLog::Instance();
+  KRUI::CefRelease(context);
+  if (!info || !settings || !client || !initialized_ || !uiThread_.IsRunning()) {
+    log.Write("create_browser", "result", 0);
+    KRUI::CefRelease(client);
+    return 0;
+  }
+  log.Write("create_browser", "style", static_cast<long long>(info->style));
+  log.Write("create_browser", "ex_style", static_cast<long long>(info->ex_style));
+  log.Write("create_browser", "x", info->x);
+  log.Write("create_browser", "y", info->y);
+  log.Write("create_browser", "width", info->width);
+  log.Write("create_browser", "height", info->height);
+  log.Write("create_browser", "parent_is_window", ::IsWindow(info->parent_window) ? 1 : 0);
+  log.Write("create_browser", "window_name", FieldText(info->window_name));
+  log.Write("create_browser", "menu", info->menu ? 1 : 0);
+  log.Write("create_browser", "windowless_rendering_enabled", info->windowless_rendering_enabled);
+  log.Write("create_browser", "settings_size", static_cast<long long>(settings->size));
+  log.Write("create_browser", "client_size", static_cast<long long>(client->base.size));
+  log.Write("create_browser", "url", FromCefString(url));
+
+  CStandinBrowser* browser = CStandinBrowser::Add(*info, client, FromCefString(url), false);
+  long long delay = CreateDelay();
+  log.Write("create_browser", "delay_ms", delay);
+  if (delay >= 0) {
+    browser->HoldForWork();
+    RunOnUiThread(
+        [browser] {
+          browser->CreateOnUiThread();
+          browser->EndWork();
+        },
+        delay);
+  }
+  log.Write("create_browser", "result", 1);
+  return 1;
 }
 
 bool CStandinRuntime::CurrentlyOn(cef_thread_id_t thread) {

@@ -3,8 +3,12 @@
 //    gives the app its command-line hook, asks a renderer for its handler, and returns 0;
 //  - cef_initialize: once per process; gives the app its command-line hook, records the
 //    settings and the final command line, starts the UI thread when asked to;
-//  - cef_shutdown: stops the UI thread and drops the app.
+//  - cef_browser_host_create_browser: a browser whose window the UI thread makes after the
+//    delay KRUI_CEF_STANDIN_CREATE_DELAY_MS names (default 0; "never": no browser comes);
+//  - cef_shutdown: journals the browsers still open and the references the program still
+//    holds on them, stops the UI thread and drops the app.
 #pragma once
+#include <functional>
 #include <mutex>
 #include <string>
 
@@ -22,6 +26,10 @@ class CStandinRuntime {
   void Shutdown();
   bool PostTask(cef_thread_id_t thread, cef_task_t* task, long long delayMs);
   bool CurrentlyOn(cef_thread_id_t thread);
+  int CreateBrowser(const cef_window_info_t* info, cef_client_t* client, const cef_string_t* url,
+                    const cef_browser_settings_t* settings, struct _cef_request_context_t* context);
+  // The stand-in's own work for its UI thread; false when the thread does not run.
+  bool RunOnUiThread(std::function<void()> work, long long delayMs = 0);
 
  private:
   CStandinRuntime() = default;

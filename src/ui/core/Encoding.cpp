@@ -37,4 +37,20 @@ std::string CodePageToAnsi(unsigned codePage, const std::string& text) {
 std::wstring ThreadAnsiToWide(const std::string& ansi) { return ToWide(CP_THREAD_ACP, ansi); }
 std::string WideToThreadAnsi(const std::wstring& wide) { return ToNarrow(CP_THREAD_ACP, wide); }
 
+bool WideToThreadAnsiChecked(const wchar_t* text, size_t units, size_t maxUnits, std::string& out) {
+  if (!text || units >= maxUnits) return false;
+  if (units == 0) {
+    out.clear();
+    return true;
+  }
+  // Two bytes per unit is the most a double-byte code page needs.
+  std::string buffer(units * 2 + 2, '\0');
+  int n = ::WideCharToMultiByte(CP_THREAD_ACP, 0, text, static_cast<int>(units), &buffer[0],
+                                static_cast<int>(buffer.size()), nullptr, nullptr);
+  if (n <= 0) return false;
+  buffer.resize(static_cast<size_t>(n));
+  out.swap(buffer);
+  return true;
+}
+
 }  // namespace KRUI

@@ -17,5 +17,8 @@ std::string CodePageToAnsi(unsigned codePage, const std::string& text);
 // Runtime text to and from the window system (CP_THREAD_ACP).
 std::wstring ThreadAnsiToWide(const std::string& ansi);
 std::string WideToThreadAnsi(const std::wstring& wide);
+// The same for text of a known length that may fail: false (out untouched) when the text
+// has no buffer, has maxUnits units or more, or does not convert. Empty text gives "".
+bool WideToThreadAnsiChecked(const wchar_t* text, size_t units, size_t maxUnits, std::string& out);
 
 }  // namespace KRUI
