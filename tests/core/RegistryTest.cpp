@@ -33,6 +33,7 @@ const std::pair<const char*, ElementKind> kBuiltElements[] = {
     {"StopPropagation", kKindAction},
     {"PopupHostDialog", kKindWindow},
     {"Win32ComponentHostWindow", kKindWindow},
+    {"WebBrowser", kKindControl},
 };
 
 TEST(ElementRegistry, EveryBuiltElementNameResolvesToItsKind) {
