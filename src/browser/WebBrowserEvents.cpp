@@ -52,7 +52,7 @@ constexpr UINT kNewWindowArgs = 5, kNewWindowCancel = 1, kNewWindowUrl = 4;
 }  // namespace
 
 bool CWebBrowserEvents::Connect(IUnknown* browser) {
-  Disconnect();
+  Unadvise();
   if (!browser) return false;
   ComPtr<IConnectionPointContainer> container;
   if (FAILED(browser->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(container.put()))) ||
@@ -70,6 +70,10 @@ bool CWebBrowserEvents::Connect(IUnknown* browser) {
 
 void CWebBrowserEvents::Disconnect() {
   owner_ = nullptr;
+  Unadvise();
+}
+
+void CWebBrowserEvents::Unadvise() {
   // Local copy: Unadvise drops the browser's reference on this sink.
   ComPtr<IConnectionPoint> point = point_;
   const DWORD cookie = cookie_;

@@ -40,6 +40,7 @@ class CWebBrowserEvents final : public IDispatch {
 
  private:
   ~CWebBrowserEvents() = default;
+  void Unadvise();
   void OnBeforeNavigate2(const DISPPARAMS& params);
   void OnNewWindow3(const DISPPARAMS& params);
 

@@ -214,7 +214,9 @@ TEST(WebBrowserControl, NavigateRaises101WithTheUrlAndTheHandlersResultCancelsIt
   BrowserEvents().clear();
 
   const std::string url = "http://127.0.0.1:9/krui-blocked.html";
+  // The browser may raise BeforeNavigate2 from Navigate itself or a little later.
   EXPECT_TRUE(cancelled.Browser()->Navigate(url));
+  PumpUntil([] { return BrowserEvents().size() >= 1; }, 5000);
   ASSERT_EQ(1u, BrowserEvents().size());
   EXPECT_EQ(101, BrowserEvents()[0].id);
   EXPECT_TRUE(BrowserEvents()[0].hasText);
@@ -222,6 +224,7 @@ TEST(WebBrowserControl, NavigateRaises101WithTheUrlAndTheHandlersResultCancelsIt
   EXPECT_EQ(url, cancelled.Browser()->Page());
 
   EXPECT_TRUE(allowed.Browser()->Navigate("http://127.0.0.1:9/krui-allowed.html"));
+  PumpUntil([] { return BrowserEvents().size() >= 2; }, 5000);
   ASSERT_EQ(2u, BrowserEvents().size());
   EXPECT_EQ("http://127.0.0.1:9/krui-allowed.html", BrowserEvents()[1].text);
 
