@@ -244,9 +244,14 @@ TEST(WebBrowserControl, IsListedOnceAsAFilterAndLeavesWithItsHostWindow) {
     w.Open();
     EXPECT_EQ(1u, FilterEntries(control));
     HWND first = control->AxHostWindow();
+    IUnknown* browser = control->Browser();
+    ASSERT_NE(nullptr, browser);
+    browser->AddRef();
 
-    // Closed, the host takes the ActiveX window and the browser with it (in both placements).
+    // Closed, the host takes the ActiveX window and the browser with it (in both placements),
+    // and nothing of ours holds the browser any more.
     w.Close();
+    EXPECT_EQ(0u, browser->Release());
     EXPECT_FALSE(::IsWindow(first));
     EXPECT_EQ(nullptr, control->AxHostWindow());
     EXPECT_EQ(nullptr, control->Browser());
