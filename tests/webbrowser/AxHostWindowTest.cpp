@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <exdisp.h>
 
-#include "browser/AcxHostWindow.h"
 #include "browser/AxHostWindowClass.h"
 #include "support/MessagePump.h"
 #include "ui/core/Handles.h"
@@ -73,35 +72,6 @@ TEST(AxHostWindow, HostsTheControlNamedByItsTitleInPlaceSizedToTheWindowAndLetsG
     EXPECT_EQ(0u, host->Release()) << "the control still holds the site";
     EXPECT_EQ(0u, control->Release()) << "the window still holds the control";
   }
-}
-
-TEST(AxHostWindow, ADerivedWindowCreatesByClassIdentifierAndAnUnknownClassLeavesItEmpty) {
-  _CAcxHostWindow window;
-  const RECT rect = {10, 10, 210, 110};
-  ASSERT_NE(nullptr, window.Create(nullptr, rect, WS_POPUP, WS_EX_TOOLWINDOW));
-  wchar_t name[64] = {0};
-  ::GetClassNameW(window.Handle(), name, 64);
-  EXPECT_STREQ(_CAcxHostWindow::kClassName, name);
-
-  const CLSID unknown = {0x1badf00d, 0x1234, 0x5678, {1, 2, 3, 4, 5, 6, 7, 8}};
-  EXPECT_HRESULT_FAILED(window.CreateControl(unknown));
-  ComPtr<IUnknown> none;
-  EXPECT_HRESULT_FAILED(window.QueryControl(IID_IUnknown, reinterpret_cast<void**>(none.put())));
-  EXPECT_EQ(0, ::SendMessageW(window.Handle(), CAxHostWindowClass::GetControlMessage(), 0, 0));
-
-  ASSERT_EQ(S_OK, window.CreateControl(CLSID_WebBrowser));
-  ComPtr<IWebBrowser2> browser;
-  EXPECT_EQ(S_OK, window.QueryControl(IID_IWebBrowser2, reinterpret_cast<void**>(browser.put())));
-  // The base class's procedure runs beneath the derived one's.
-  ComPtr<IUnknown> viaMessage;
-  viaMessage.attach(reinterpret_cast<IUnknown*>(
-      ::SendMessageW(window.Handle(), CAxHostWindowClass::GetControlMessage(), 0, 0)));
-  ComPtr<IUnknown> identity;
-  browser->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(identity.put()));
-  EXPECT_EQ(identity.get(), viaMessage.get());
-
-  window.Destroy();
-  EXPECT_EQ(nullptr, window.Handle());
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace KRUITest {
 namespace {
 
 // The document: an IDispatch that is also the page's in-place active object.
-class FakeDocument : public IDispatch, public IOleInPlaceActiveObject {
+class FakeDocument final : public IDispatch, public IOleInPlaceActiveObject {
  public:
   explicit FakeDocument(FakeBrowserLog& log) : log_(log) {}
   STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
@@ -49,30 +49,7 @@ class FakeDocument : public IDispatch, public IOleInPlaceActiveObject {
   FakeBrowserLog& log_;
 };
 
-// An object with nothing but IUnknown.
-class PlainObject : public IUnknown {
- public:
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-    if (iid != IID_IUnknown) {
-      *out = nullptr;
-      return E_NOINTERFACE;
-    }
-    *out = this;
-    AddRef();
-    return S_OK;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-  STDMETHODIMP_(ULONG) Release() override {
-    const ULONG refs = --refs_;
-    if (refs == 0) delete this;
-    return refs;
-  }
-
- private:
-  ULONG refs_ = 1;
-};
-
-class FakeFactory : public IClassFactory {
+class FakeFactory final : public IClassFactory {
  public:
   FakeFactory(FakeBrowserKind kind, FakeBrowserLog& log) : kind_(kind), log_(log) {}
   STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
@@ -98,7 +75,7 @@ class FakeFactory : public IClassFactory {
       case FakeBrowserKind::kRefused:
         return E_OUTOFMEMORY;
       case FakeBrowserKind::kNoWebBrowser2:
-        object = new PlainObject();
+        object = static_cast<IDispatch*>(new FakeDocument(log_));  // an object, but no browser
         break;
       case FakeBrowserKind::kBrowser:
         object = new FakeBrowser(log_);

@@ -34,82 +34,44 @@ class FakeBrowserRegistration {
 };
 
 // The browser: IWebBrowser2 with Navigate, Stop, Refresh and get_Document; the rest E_NOTIMPL.
-class FakeBrowser : public IWebBrowser2 {
+class FakeBrowser final : public IWebBrowser2 {
  public:
   explicit FakeBrowser(FakeBrowserLog& log) : log_(log) {}
   STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
   STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
   STDMETHODIMP_(ULONG) Release() override;
-  STDMETHODIMP GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    return E_NOTIMPL;
-  }
   STDMETHODIMP Navigate(BSTR url, VARIANT*, VARIANT*, VARIANT*, VARIANT*) override;
   STDMETHODIMP Stop() override;
   STDMETHODIMP Refresh() override;
   STDMETHODIMP get_Document(IDispatch** document) override;
-  STDMETHODIMP GoBack() override { return E_NOTIMPL; }
-  STDMETHODIMP GoForward() override { return E_NOTIMPL; }
-  STDMETHODIMP GoHome() override { return E_NOTIMPL; }
-  STDMETHODIMP GoSearch() override { return E_NOTIMPL; }
-  STDMETHODIMP Refresh2(VARIANT *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Application(IDispatch **) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Parent(IDispatch **) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Container(IDispatch **) override { return E_NOTIMPL; }
-  STDMETHODIMP get_TopLevelContainer(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Type(BSTR *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Left(LONG *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_Left(LONG) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Top(LONG *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_Top(LONG) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Width(LONG *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_Width(LONG) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Height(LONG *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_Height(LONG) override { return E_NOTIMPL; }
-  STDMETHODIMP get_LocationName(BSTR *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_LocationURL(BSTR *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Busy(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP Quit() override { return E_NOTIMPL; }
-  STDMETHODIMP ClientToWindow(int *, int *) override { return E_NOTIMPL; }
-  STDMETHODIMP PutProperty(BSTR, VARIANT) override { return E_NOTIMPL; }
-  STDMETHODIMP GetProperty(BSTR, VARIANT *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Name(BSTR *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_HWND(SHANDLE_PTR *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_FullName(BSTR *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Path(BSTR *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Visible(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_Visible(VARIANT_BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP get_StatusBar(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_StatusBar(VARIANT_BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP get_StatusText(BSTR *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_StatusText(BSTR) override { return E_NOTIMPL; }
-  STDMETHODIMP get_ToolBar(int *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_ToolBar(int) override { return E_NOTIMPL; }
-  STDMETHODIMP get_MenuBar(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_MenuBar(VARIANT_BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP get_FullScreen(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_FullScreen(VARIANT_BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP Navigate2(VARIANT *, VARIANT *, VARIANT *, VARIANT *, VARIANT *) override { return E_NOTIMPL; }
-  STDMETHODIMP QueryStatusWB(OLECMDID, OLECMDF *) override { return E_NOTIMPL; }
-  STDMETHODIMP ExecWB(OLECMDID, OLECMDEXECOPT, VARIANT *, VARIANT *) override { return E_NOTIMPL; }
-  STDMETHODIMP ShowBrowserBar(VARIANT *, VARIANT *, VARIANT *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_ReadyState(READYSTATE *) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Offline(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_Offline(VARIANT_BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Silent(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_Silent(VARIANT_BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP get_RegisterAsBrowser(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_RegisterAsBrowser(VARIANT_BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP get_RegisterAsDropTarget(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_RegisterAsDropTarget(VARIANT_BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP get_TheaterMode(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_TheaterMode(VARIANT_BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP get_AddressBar(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_AddressBar(VARIANT_BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP get_Resizable(VARIANT_BOOL *) override { return E_NOTIMPL; }
-  STDMETHODIMP put_Resizable(VARIANT_BOOL) override { return E_NOTIMPL; }
+  // Everything else of the browser, which the control never calls.
+#define KRUI_FAKE_NOTIMPL(name, ...) \
+  STDMETHODIMP name(__VA_ARGS__) override { return E_NOTIMPL; }
+#define KRUI_FAKE_PROPERTY(name, type) KRUI_FAKE_NOTIMPL(get_##name, type*) KRUI_FAKE_NOTIMPL(put_##name, type)
+  KRUI_FAKE_NOTIMPL(GetTypeInfoCount, UINT*) KRUI_FAKE_NOTIMPL(GetTypeInfo, UINT, LCID, ITypeInfo**)
+  KRUI_FAKE_NOTIMPL(GetIDsOfNames, REFIID, LPOLESTR*, UINT, LCID, DISPID*)
+  KRUI_FAKE_NOTIMPL(Invoke, DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*)
+  KRUI_FAKE_NOTIMPL(GoBack) KRUI_FAKE_NOTIMPL(GoForward) KRUI_FAKE_NOTIMPL(GoHome) KRUI_FAKE_NOTIMPL(GoSearch)
+  KRUI_FAKE_NOTIMPL(Quit) KRUI_FAKE_NOTIMPL(Refresh2, VARIANT*) KRUI_FAKE_NOTIMPL(get_HWND, SHANDLE_PTR*)
+  KRUI_FAKE_NOTIMPL(get_Application, IDispatch**) KRUI_FAKE_NOTIMPL(get_Parent, IDispatch**)
+  KRUI_FAKE_NOTIMPL(get_Container, IDispatch**) KRUI_FAKE_NOTIMPL(get_TopLevelContainer, VARIANT_BOOL*)
+  KRUI_FAKE_NOTIMPL(get_Busy, VARIANT_BOOL*) KRUI_FAKE_NOTIMPL(get_ReadyState, READYSTATE*)
+  KRUI_FAKE_NOTIMPL(get_Type, BSTR*) KRUI_FAKE_NOTIMPL(get_LocationName, BSTR*) KRUI_FAKE_NOTIMPL(get_LocationURL, BSTR*)
+  KRUI_FAKE_NOTIMPL(get_Name, BSTR*) KRUI_FAKE_NOTIMPL(get_FullName, BSTR*) KRUI_FAKE_NOTIMPL(get_Path, BSTR*)
+  KRUI_FAKE_NOTIMPL(ClientToWindow, int*, int*) KRUI_FAKE_NOTIMPL(PutProperty, BSTR, VARIANT)
+  KRUI_FAKE_NOTIMPL(GetProperty, BSTR, VARIANT*) KRUI_FAKE_NOTIMPL(Navigate2, VARIANT*, VARIANT*, VARIANT*, VARIANT*, VARIANT*)
+  KRUI_FAKE_NOTIMPL(QueryStatusWB, OLECMDID, OLECMDF*) KRUI_FAKE_NOTIMPL(ExecWB, OLECMDID, OLECMDEXECOPT, VARIANT*, VARIANT*)
+  KRUI_FAKE_NOTIMPL(ShowBrowserBar, VARIANT*, VARIANT*, VARIANT*)
+  KRUI_FAKE_PROPERTY(Left, LONG) KRUI_FAKE_PROPERTY(Top, LONG) KRUI_FAKE_PROPERTY(Width, LONG)
+  KRUI_FAKE_PROPERTY(Height, LONG) KRUI_FAKE_PROPERTY(StatusText, BSTR) KRUI_FAKE_PROPERTY(ToolBar, int)
+  KRUI_FAKE_PROPERTY(Visible, VARIANT_BOOL) KRUI_FAKE_PROPERTY(StatusBar, VARIANT_BOOL)
+  KRUI_FAKE_PROPERTY(MenuBar, VARIANT_BOOL) KRUI_FAKE_PROPERTY(FullScreen, VARIANT_BOOL)
+  KRUI_FAKE_PROPERTY(Offline, VARIANT_BOOL) KRUI_FAKE_PROPERTY(Silent, VARIANT_BOOL)
+  KRUI_FAKE_PROPERTY(RegisterAsBrowser, VARIANT_BOOL) KRUI_FAKE_PROPERTY(RegisterAsDropTarget, VARIANT_BOOL)
+  KRUI_FAKE_PROPERTY(TheaterMode, VARIANT_BOOL) KRUI_FAKE_PROPERTY(AddressBar, VARIANT_BOOL)
+  KRUI_FAKE_PROPERTY(Resizable, VARIANT_BOOL)
+#undef KRUI_FAKE_PROPERTY
+#undef KRUI_FAKE_NOTIMPL
 
  private:
   ULONG refs_ = 1;
