@@ -1,5 +1,7 @@
 #include "app/AppModule.h"
 
+#include "browser/AxHostWindowClass.h"
+
 namespace KRUI {
 
 CAppModule& CAppModule::Instance() {
@@ -19,9 +21,8 @@ void CAppModule::Term() {
   initialized_ = false;
 }
 
-// No ActiveX element exists yet, so there is no host window class to register.
-bool CAppModule::RegisterAxHostWindowClasses() { return true; }
+bool CAppModule::RegisterAxHostWindowClasses() { return CAxHostWindowClass::Register(instance_); }
 
-void CAppModule::UnregisterAxHostWindowClasses() {}
+void CAppModule::UnregisterAxHostWindowClasses() { CAxHostWindowClass::Unregister(instance_); }
 
 }  // namespace KRUI

@@ -33,6 +33,8 @@ class Application {
   void AddMessageFilter(_IMessageFilter* filter);
   // Erases every entry of filter.
   void RemoveMessageFilter(_IMessageFilter* filter);
+  // The filters in the order the loop offers messages to them.
+  const std::vector<_IMessageFilter*>& MessageFilters() const { return filters_; }
 
   // Runs until WM_QUIT and returns its wParam.
   int RunMessageLoop();

@@ -45,6 +45,7 @@ const std::pair<const char*, ElementKind> kBuiltElements[] = {
     {"HotkeyConfigWriter", kKindAction},
     {"ShowMessagebox", kKindAction},
     {"CefBrowser", kKindControl},
+    {"WebBrowser", kKindControl},
 };
 
 TEST(ElementRegistry, EveryBuiltElementNameResolvesToItsKind) {

@@ -1,0 +1,102 @@
+// What the browser tests share: COM, the module's host window classes and the Application
+// for the whole program; an action that records the events it runs for; a sink of our own on
+// the browser's events; a filter that logs mouse buttons; a layout window to put a browser in.
+#pragma once
+#include <windows.h>
+#include <exdisp.h>
+
+#include <string>
+#include <vector>
+
+#include "app/MessageFilter.h"
+#include "browser/WebBrowserControl.h"
+#include "support/TempDir.h"
+#include "ui/core/Action.h"
+#include "ui/core/LayoutLoader.h"
+#include "ui/core/StringTable.h"
+#include "ui/windows/FrameHostWindow.h"
+
+namespace KRUITest {
+
+struct BrowserEvent {
+  int id;
+  bool hasText;
+  std::string text;
+};
+// Every event a "RecordBrowserEvent" action ran for, in order.
+std::vector<BrowserEvent>& BrowserEvents();
+
+// "RecordBrowserEvent": records the event and answers it with its "retval".
+class RecordBrowserEventAction : public KRUI::CAction {
+ public:
+  bool Execute(KRUI::CEventx& event) override;
+};
+
+// A DWebBrowserEvents2 sink of the test's own, beside the control's: logs every dispatch id.
+class DispidLog : public IDispatch {
+ public:
+  // Connects to the browser; false when it cannot.
+  bool Connect(IUnknown* browser);
+  void Disconnect();
+  ~DispidLog();
+  std::vector<DISPID> ids;
+
+  STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }  // lives on the test's stack
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override;
+
+ private:
+  IConnectionPoint* point_ = nullptr;
+  DWORD cookie_ = 0;
+};
+
+// Appended to the Application's filters: logs the messages from first to last that reach it
+// (that no earlier filter consumed) for a window or its descendants.
+class MessageLog : public KRUI::_IMessageFilter {
+ public:
+  MessageLog(HWND root, UINT first, UINT last);
+  ~MessageLog() override;
+  bool PreTranslateMessage(MSG* msg) override;
+  std::vector<UINT> messages;
+
+ private:
+  HWND root_;
+  UINT first_;
+  UINT last_;
+};
+
+// The Application's message loop until done() holds or the time is up (a timer ends it).
+bool RunAppLoopUntil(bool (*done)(void*), void* context, unsigned timeoutMilliseconds);
+
+// A frame window with one browser, loaded from a layout of its own.
+class BrowserWindow {
+ public:
+  // attributes: the WebBrowser element's attributes; handlers: its EventHandler children.
+  BrowserWindow(const std::string& attributes, const std::string& handlers = std::string(),
+                const std::string& windowAttributes = "pos=\"100,100\" size=\"400,300\"");
+  ~BrowserWindow();
+  // Creates (or re-creates) the native window and lets its first messages run.
+  HWND Open();
+  void Close();
+  HWND Hwnd() { return window_ ? window_->GetHwnd() : nullptr; }
+  KRUI::CFrameHostWindow* Window() { return window_; }
+  KRUI::CWebBrowserControl* Browser() { return browser_; }
+
+ private:
+  TempDir dir_;
+  KRUI::StringTable strings_;
+  KRUI::CLayoutLoader loader_{strings_};
+  KRUI::CFrameHostWindow* window_ = nullptr;
+  KRUI::CWebBrowserControl* browser_ = nullptr;
+};
+
+// Screen centre of a window.
+POINT CentreOf(HWND hwnd);
+// A right button press and release at a screen point, through the input queue.
+void RightClickAt(POINT at);
+
+}  // namespace KRUITest
