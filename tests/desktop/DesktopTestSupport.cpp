@@ -85,6 +85,9 @@ const char kLayout[] = R"(<LayoutRoot>
     </Layout>
   </FrameHostWindow>
   <PopupHostDialog id="editdlg" size="300,200"><Layout id="root"><Edit id="box" pos="10,40" size="200,22"/></Layout></PopupHostDialog>
+  <PopupHostDialog id="hkdlg" size="300,200">
+    <EventHandler interest="101"><HotkeyConfigReader group="hotkey" key="edit" to="root:hk"/></EventHandler>
+    <Layout id="root"><HotkeyEdit id="hk" pos="10,40" size="200,22"/></Layout></PopupHostDialog>
 </LayoutRoot>
 )";
 

@@ -105,6 +105,22 @@ TEST(Edit, ADialogGetsANewBoxOnEveryRunAndItsFontGoesWithIt) {
   }
 }
 
+TEST(HotkeyEdit, ASettingsDialogShowsTheStoredCombinationOnEveryRun) {
+  KRUI::CHostWindow* dialog = DeskWindow("hkdlg");
+  ASSERT_NE(nullptr, dialog);
+  ResetConf({{"edit", "ctrl_alt_71"}});
+  for (int run = 0; run < 2; ++run) {
+    std::string shown;
+    dialog->Create(nullptr);
+    DuringDialogRun(dialog, [&](HWND dlg) {
+      shown = BoxText(::FindWindowExW(dlg, nullptr, L"Edit", nullptr));
+      ::PostMessageW(dlg, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    EXPECT_EQ(2, dialog->Show(0, false));
+    EXPECT_EQ("CTRL + ALT + G", shown) << "run " << run;
+  }
+}
+
 // Counts the key messages the thread takes out of its queue for one window.
 HWND g_watched = nullptr;
 int g_keyMessages = 0;

@@ -24,6 +24,8 @@ class _FrameWindow : public CNativeWindow {
 
   CFrameHostWindow& host_;
   _MouseHoverLeaveTracker tracker_;
+  // Set at WM_CREATE, cleared by the first paint (see WM_PAINT).
+  bool restackAfterFirstPaint_ = false;
 };
 
 }  // namespace KRUI
