@@ -179,3 +179,38 @@ TEST_F(Bitmaps, ADocumentWithoutRootdirOrWithAnotherRootFailsBeforeAddingAnythin
 }
 
 }  // namespace
+
+namespace {
+
+// 16 bits per channel (what 16-bit PNGs decode to) are kept at 8: the same colours and
+// alpha, the same size, half the memory.
+TEST(BitmapEntry, WidePixelFormatsAreKeptAt32BitsWithTheirColours) {
+  const struct {
+    Gdiplus::PixelFormat wide;
+    Gdiplus::PixelFormat kept;
+    Gdiplus::ARGB colour;
+  } cases[] = {{PixelFormat64bppARGB, PixelFormat32bppARGB, 0x80FF2040},
+               {PixelFormat32bppARGB, PixelFormat32bppARGB, 0x80FF2040},
+               {PixelFormat24bppRGB, PixelFormat24bppRGB, 0xFF10E0A0}};
+  for (const auto& c : cases) {
+    UniqueGpBitmap native;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(7, 5, 0, c.wide, nullptr, native.put()) != Gdiplus::Ok) {
+      ADD_FAILURE() << "format " << c.wide << " not supported here";
+      continue;
+    }
+    for (INT y = 0; y < 5; ++y) {
+      for (INT x = 0; x < 7; ++x) Gdiplus::DllExports::GdipBitmapSetPixel(native.get(), x, y, c.colour);
+    }
+    CBitmap entry(std::move(native), Gdiplus::Ok);
+    Gdiplus::PixelFormat format = 0;
+    Gdiplus::DllExports::GdipGetImagePixelFormat(entry.Image(), &format);
+    EXPECT_EQ(c.kept, format) << c.wide;
+    EXPECT_EQ(7u, entry.Width());
+    EXPECT_EQ(5u, entry.Height());
+    Gdiplus::ARGB read = 0;
+    Gdiplus::DllExports::GdipBitmapGetPixel(entry.Native(), 3, 2, &read);
+    EXPECT_EQ(c.colour, read) << c.wide;
+  }
+}
+
+}  // namespace

@@ -7,8 +7,9 @@ namespace KRUI {
 
 class CBitmap {
  public:
-  CBitmap(UniqueGpBitmap native, Gdiplus::GpStatus status) noexcept
-      : native_(std::move(native)), status_(status) {}
+  // A picture of more than 8 bits per channel (16-bit PNGs) is kept at 32 bits per pixel:
+  // every draw onto a 32-bit DC converts it anyway, and it would hold twice the memory.
+  CBitmap(UniqueGpBitmap native, Gdiplus::GpStatus status) noexcept;
   Gdiplus::GpBitmap* Native() const noexcept { return native_.get(); }
   Gdiplus::GpImage* Image() const noexcept { return native_.get(); }
   Gdiplus::GpStatus LastStatus() const noexcept { return status_; }
