@@ -156,6 +156,23 @@ TEST_F(Bitmaps, WholeFilesAndUnreadableFiles) {
   EXPECT_EQ(2u, table.Count());
 }
 
+TEST_F(Bitmaps, AWholePictureIsReadWhenTheEntryIsFirstUsed) {
+  ASSERT_TRUE(table.Load(Doc("bitmap.xml", R"(rootdir="..\image")",
+                             R"(<Bitmap id="solo" file="solo.bmp"/><Bitmap id="late" file="late.bmp"/>)")));
+  // Pictures of windows not open yet cost nothing at start-up: a file written after the
+  // table was loaded is the one drawn, and one replaced before use is read as it is then.
+  dir.Write("image/late.bmp", MakeBmp(4, 2, [](int, int) -> uint32_t { return 0x0000FF; }));
+  dir.Write("image/solo.bmp", MakeBmp(8, 6, [](int, int) -> uint32_t { return 0x00FF00; }));
+  const CBitmap* late = table.LookupBitmap("late");
+  const CBitmap* solo = table.LookupBitmap("solo");
+  ASSERT_TRUE(late && solo);
+  EXPECT_EQ(Gdiplus::Ok, late->LastStatus());
+  EXPECT_FALSE(late->IsEmpty());
+  EXPECT_EQ(4u, late->Width());
+  EXPECT_EQ(0xFF0000FFu, PixelAt(late, 3, 1));
+  EXPECT_EQ(0xFF00FF00u, PixelAt(solo, 0, 0));
+}
+
 TEST_F(Bitmaps, TheSecondDocumentAddsIdsButCannotReplaceAndHasItsOwnRoot) {
   ASSERT_TRUE(table.Load(Doc("bitmap.xml", R"(rootdir="..\image")", R"(<Bitmap id="solo" file="solo.bmp"/>)")));
   ASSERT_TRUE(table.Load(Doc("bitmap2.xml", R"(rootdir="..\other")",

@@ -47,11 +47,8 @@ const CBitmap* BitmapTable::LookupBitmap(const std::string& id) const {
 }
 
 std::unique_ptr<CBitmap> BitmapTable::OpenImage(const std::string& file) const {
-  std::wstring path = ThreadAnsiToWide(CombinePath(imageRoot_, file));
-  UniqueGpBitmap bitmap;
-  Gdiplus::GpStatus status = GdipCreateBitmapFromFile(path.c_str(), bitmap.put());
-  if (status != Gdiplus::Ok) bitmap.reset();
-  return std::unique_ptr<CBitmap>(new CBitmap(std::move(bitmap), status));
+  // Read when first asked about (drawn, measured or tested for emptiness).
+  return std::unique_ptr<CBitmap>(new CBitmap(ThreadAnsiToWide(CombinePath(imageRoot_, file))));
 }
 
 void BitmapTable::Insert(const std::string& id, std::unique_ptr<CBitmap> bitmap) {
