@@ -161,12 +161,14 @@ int wmain(int argc, wchar_t** argv) {
   if (!plain.empty()) {
     Row("1. Start-up without Chromium runtime, ms", Format(Summarise(plain_ms), 1), Format(Summarise(floor), 1),
         Format(Summarise(Ratios(plain_ms, floor)), 2) + "×", "");
-    Row("5. Private memory after start-up without Chromium, MB", Format(Summarise(plain_mb), 1),
-        Format(Summarise(floor_mb), 1), Format(Summarise(Ratios(plain_mb, floor_mb)), 2) + "×", "≤ 15 MB");
   }
   if (!notray.empty()) {
     Row("1. Start-up with the tray icon's handler taken out of the layout, ms", Format(Summarise(notray_ms), 1),
         Format(Summarise(floor), 1), Format(Summarise(Ratios(notray_ms, floor)), 2) + "×", "");
+  }
+  if (!plain.empty()) {
+    Row("5. Private memory after start-up without Chromium, MB", Format(Summarise(plain_mb), 1),
+        Format(Summarise(floor_mb), 1), Format(Summarise(Ratios(plain_mb, floor_mb)), 2) + "×", "≤ 15 MB");
   }
   Row("5. Private memory after start-up with the Chromium stand-in, MB", Format(Summarise(krui_mb), 1),
       Format(Summarise(floor_mb), 1), Format(Summarise(Ratios(krui_mb, floor_mb)), 2) + "×", "");
