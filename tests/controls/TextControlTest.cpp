@@ -339,6 +339,37 @@ TEST_F(TextPaint, SetTextIsDrawnAtTheNextPaintWithoutAskingForOne) {
   EXPECT_EQ(0, canvas.CountDifferent(kGrey));
 }
 
+TEST_F(TextPaint, AttributesReadAgainChangeTheNextPaintAndRepaintsMatchTheFirst) {
+  auto text = Make({{"text", "Hello"}, {"color", "255,255,255"}});
+  auto repaint = [&](RECT* box) {
+    canvas.Fill(kGrey);
+    Paint(*text, canvas);
+    return canvas.CountDifferent(kGrey, box);
+  };
+  RECT first, box;
+  const int count = repaint(&first);
+  ASSERT_GT(count, 0);
+  EXPECT_EQ(count, repaint(&box)) << "the same font and format at every paint";
+  EXPECT_TRUE(::EqualRect(&first, &box));
+  // What the button does for its caption: the attributes are read again on the same control.
+  const struct {
+    const char* name;
+    const char* value;
+  } changes[] = {{"height", "12"}, {"alignment", "far"}, {"italic", "true"}};
+  for (const auto& change : changes) {
+    text = Make({{"text", "Hello"}, {"color", "255,255,255"}});
+    repaint(nullptr);
+    text->LoadAttributes({{change.name, change.value}});
+    repaint(&box);
+    auto fresh = Make({{"text", "Hello"}, {"color", "255,255,255"}, {change.name, change.value}});
+    std::swap(text, fresh);
+    RECT expected;
+    repaint(&expected);
+    EXPECT_TRUE(::EqualRect(&expected, &box)) << change.name;
+    EXPECT_FALSE(::EqualRect(&first, &box)) << change.name;
+  }
+}
+
 TEST(TextControl, RegisteredAsTextAndHandlesNoMouseMessage) {
   CObjectx* object = nullptr;
   ASSERT_TRUE(CreateElement("Text", &object));

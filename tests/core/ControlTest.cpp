@@ -296,6 +296,64 @@ TEST_F(HostedTree, SizeOnAControlNotYetShownAsksTheWindowToRepaint) {
   EXPECT_FALSE(::GetUpdateRect(window.GetHwnd(), &r, FALSE));
 }
 
+TEST_F(HostedTree, NcHitTestFollowsTheWindowWhenItMovesBetweenTests) {
+  t.a1->LoadAttributes({{"hitval", "17"}});
+  POINT screen = {15, 15};
+  ::ClientToScreen(window.GetHwnd(), &screen);
+  const LPARAM at = MAKELPARAM(screen.x, screen.y);
+  // The same screen point over a1, then left of the moved window, then over a1 again.
+  const struct {
+    int windowX;
+    LRESULT answer;
+    bool handled;
+  } steps[] = {{200, 17, true}, {300, 0, false}, {200, 17, true}};
+  for (const auto& step : steps) {
+    ::SetWindowPos(window.GetHwnd(), nullptr, step.windowX, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    bool handled = false;
+    EXPECT_EQ(step.answer, t.root->RouteMessageReverse(WM_NCHITTEST, 0, at, handled)) << step.windowX;
+    EXPECT_EQ(step.handled, handled) << step.windowX;
+  }
+}
+
+// Counts the repaints asked of it.
+class CountingWindow : public TestHostWindow {
+ public:
+  bool Invalidate() override {
+    ++invalidations;
+    return TestHostWindow::Invalidate();
+  }
+  int invalidations = 0;
+};
+
+TEST(ControlWalks, AResizeAsksTheWindowOnceHoweverManyControlsAreUnshown) {
+  CountingWindow window;
+  window.LoadAttributes({{"size", "300,300"}});
+  ASSERT_NE(nullptr, window.Create(nullptr));
+  Tree t;
+  window.SetRootControl(t.root.get());
+  bool handled = false;
+  t.root->RouteMessage(WM_SIZE, 0, MAKELPARAM(300, 300), handled);
+  EXPECT_EQ(1, window.invalidations) << "four unshown controls, one walk";
+  // Outside a walk a control asks at once.
+  window.invalidations = 0;
+  t.a1->HandleMessage(WM_SIZE, 0, 0, handled);
+  EXPECT_EQ(1, window.invalidations);
+}
+
+TEST(ControlTree, SubtreesBuiltBottomUpTakeEachNewHostAtEveryDepth) {
+  TestHostWindow first, second;
+  auto root = MakeControl({{"id", "root"}});
+  auto mid = MakeControl({{"id", "mid"}});
+  auto leaf = MakeControl({{"id", "leaf"}});
+  mid->AddChild(leaf.get());  // the loader links children before their parent is placed
+  first.SetRootControl(root.get());
+  root->AddChild(mid.get());
+  EXPECT_EQ(&first, mid->HostWindow());
+  EXPECT_EQ(&first, leaf->HostWindow());
+  second.SetRootControl(root.get());
+  for (CControl* c : {root.get(), mid.get(), leaf.get()}) EXPECT_EQ(&second, c->HostWindow()) << c->Id();
+}
+
 TEST(HostWindowBase, CloseTogglesAndAttributes) {
   TestHostWindow w;
   w.LoadAttributes({{"id", "main"}, {"active", "true"}, {"center", "no"}, {"size", "120,80"}});

@@ -178,6 +178,23 @@ TEST_F(Bitmaps, WholeFilesAndUnreadableFiles) {
   EXPECT_EQ(2u, table.Count());
 }
 
+TEST_F(Bitmaps, AWholePictureIsReadWhenTheEntryIsFirstUsed) {
+  ASSERT_TRUE(table.Load(Doc("bitmap.xml", R"(rootdir="..\image")",
+                             R"(<Bitmap id="solo" file="solo.bmp"/><Bitmap id="late" file="late.bmp"/>)")));
+  // Pictures of windows not open yet cost nothing at start-up: a file written after the
+  // table was loaded is the one drawn, and one replaced before use is read as it is then.
+  dir.Write("image/late.bmp", MakeBmp(4, 2, [](int, int) -> uint32_t { return 0x0000FF; }));
+  dir.Write("image/solo.bmp", MakeBmp(8, 6, [](int, int) -> uint32_t { return 0x00FF00; }));
+  const CBitmap* late = table.LookupBitmap("late");
+  const CBitmap* solo = table.LookupBitmap("solo");
+  ASSERT_TRUE(late && solo);
+  EXPECT_EQ(Gdiplus::Ok, late->LastStatus());
+  EXPECT_FALSE(late->IsEmpty());
+  EXPECT_EQ(4u, late->Width());
+  EXPECT_EQ(0xFF0000FFu, PixelAt(late, 3, 1));
+  EXPECT_EQ(0xFF00FF00u, PixelAt(solo, 0, 0));
+}
+
 TEST_F(Bitmaps, TheSecondDocumentAddsIdsButCannotReplaceAndHasItsOwnRoot) {
   ASSERT_TRUE(table.Load(Doc("bitmap.xml", R"(rootdir="..\image")", R"(<Bitmap id="solo" file="solo.bmp"/>)")));
   ASSERT_TRUE(table.Load(Doc("bitmap2.xml", R"(rootdir="..\other")",
@@ -234,6 +251,41 @@ TEST_F(Bitmaps, ADocumentWithoutRootdirOrWithAnotherRootFailsBeforeAddingAnythin
   // The table still loads a good document afterwards.
   EXPECT_TRUE(table.Load(Doc("bitmap.xml", R"(rootdir="..\image")", R"(<Bitmap id="solo" file="solo.bmp"/>)")));
   EXPECT_EQ(1u, table.Count());
+}
+
+}  // namespace
+
+namespace {
+
+// 16 bits per channel (what 16-bit PNGs decode to) are kept at 8: the same colours and
+// alpha, the same size, half the memory.
+TEST(BitmapEntry, WidePixelFormatsAreKeptAt32BitsWithTheirColours) {
+  const struct {
+    Gdiplus::PixelFormat wide;
+    Gdiplus::PixelFormat kept;
+    Gdiplus::ARGB colour;
+  } cases[] = {{PixelFormat64bppARGB, PixelFormat32bppARGB, 0x80FF2040},
+               {PixelFormat32bppARGB, PixelFormat32bppARGB, 0x80FF2040},
+               {PixelFormat24bppRGB, PixelFormat24bppRGB, 0xFF10E0A0}};
+  for (const auto& c : cases) {
+    UniqueGpBitmap native;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(7, 5, 0, c.wide, nullptr, native.put()) != Gdiplus::Ok) {
+      ADD_FAILURE() << "format " << c.wide << " not supported here";
+      continue;
+    }
+    for (INT y = 0; y < 5; ++y) {
+      for (INT x = 0; x < 7; ++x) Gdiplus::DllExports::GdipBitmapSetPixel(native.get(), x, y, c.colour);
+    }
+    CBitmap entry(std::move(native), Gdiplus::Ok);
+    Gdiplus::PixelFormat format = 0;
+    Gdiplus::DllExports::GdipGetImagePixelFormat(entry.Image(), &format);
+    EXPECT_EQ(c.kept, format) << c.wide;
+    EXPECT_EQ(7u, entry.Width());
+    EXPECT_EQ(5u, entry.Height());
+    Gdiplus::ARGB read = 0;
+    Gdiplus::DllExports::GdipBitmapGetPixel(entry.Native(), 3, 2, &read);
+    EXPECT_EQ(c.colour, read) << c.wide;
+  }
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ Gdiplus::StringAlignment AlignmentFrom(const std::string& value) {
 
 bool CTextControl::LoadAttributes(const AttributeMap& attributes) {
   CControl::LoadAttributes(attributes);
+  font_.reset();
+  format_.reset();
   ReadString(attributes, "text", text_);
   ReadString(attributes, "face", face_);
   ReadInt(attributes, "weight", weight_);
@@ -62,39 +64,50 @@ void CTextControl::Paint(HDC dc) {
   UniqueGpGraphics graphics;
   if (GdipCreateFromHDC(dc, graphics.put()) != Gdiplus::Ok) return;
 
-  LOGFONTW logfont = {};
-  ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logfont), &logfont);
-  if (!face_.empty() && face_.size() <= kFaceLimit) {
-    ::lstrcpynW(logfont.lfFaceName, ThreadAnsiToWide(face_).c_str(), LF_FACESIZE);
+  const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
+  if (!font_ || fontDpi_ != dpi) {
+    LOGFONTW logfont = {};
+    ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logfont), &logfont);
+    if (!face_.empty() && face_.size() <= kFaceLimit) {
+      ::lstrcpynW(logfont.lfFaceName, ThreadAnsiToWide(face_).c_str(), LF_FACESIZE);
+    }
+    if (weight_ > 0) logfont.lfWeight = weight_;
+    if (fontHeight_ > 0) logfont.lfHeight = fontHeight_;
+    if (fontWidth_ > 0) logfont.lfWidth = fontWidth_;
+    logfont.lfItalic = italic_ ? TRUE : FALSE;
+    logfont.lfUnderline = underline_ ? TRUE : FALSE;
+    logfont.lfStrikeOut = strikeout_ ? TRUE : FALSE;
+    font_.reset();
+    if (GdipCreateFontFromLogfontW(dc, &logfont, font_.put()) != Gdiplus::Ok) {
+      font_.reset();
+      return;
+    }
+    fontDpi_ = dpi;
   }
-  if (weight_ > 0) logfont.lfWeight = weight_;
-  if (fontHeight_ > 0) logfont.lfHeight = fontHeight_;
-  if (fontWidth_ > 0) logfont.lfWidth = fontWidth_;
-  logfont.lfItalic = italic_ ? TRUE : FALSE;
-  logfont.lfUnderline = underline_ ? TRUE : FALSE;
-  logfont.lfStrikeOut = strikeout_ ? TRUE : FALSE;
-  UniqueGpFont font;
-  if (GdipCreateFontFromLogfontW(dc, &logfont, font.put()) != Gdiplus::Ok) return;
 
   Gdiplus::GpSolidFill* solid = nullptr;
   if (GdipCreateSolidFill(color_, &solid) != Gdiplus::Ok) return;
   UniqueGpBrush brush(solid);
 
-  INT flags = 0;
-  if (direction_ == "right") {
-    flags = Gdiplus::StringFormatFlagsDirectionRightToLeft;
-  } else if (direction_ == "vertical") {
-    flags = Gdiplus::StringFormatFlagsDirectionVertical;
+  if (!format_) {
+    INT flags = 0;
+    if (direction_ == "right") {
+      flags = Gdiplus::StringFormatFlagsDirectionRightToLeft;
+    } else if (direction_ == "vertical") {
+      flags = Gdiplus::StringFormatFlagsDirectionVertical;
+    }
+    if (GdipCreateStringFormat(flags, LANG_NEUTRAL, format_.put()) != Gdiplus::Ok) {
+      format_.reset();
+      return;
+    }
+    GdipSetStringFormatAlign(format_.get(), AlignmentFrom(alignment_));
+    GdipSetStringFormatLineAlign(format_.get(), AlignmentFrom(valignment_));
   }
-  UniqueGpStringFormat format;
-  if (GdipCreateStringFormat(flags, LANG_NEUTRAL, format.put()) != Gdiplus::Ok) return;
-  GdipSetStringFormatAlign(format.get(), AlignmentFrom(alignment_));
-  GdipSetStringFormatLineAlign(format.get(), AlignmentFrom(valignment_));
 
   const Gdiplus::RectF layout(static_cast<Gdiplus::REAL>(left_), static_cast<Gdiplus::REAL>(top_),
                               static_cast<Gdiplus::REAL>(width_), static_cast<Gdiplus::REAL>(height_));
-  GdipDrawString(graphics.get(), text.c_str(), static_cast<INT>(text.size()), font.get(), &layout,
-                 format.get(), brush.get());
+  GdipDrawString(graphics.get(), text.c_str(), static_cast<INT>(text.size()), font_.get(), &layout,
+                 format_.get(), brush.get());
 }
 
 }  // namespace KRUI

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/core/Control.h"
+#include "ui/core/Handles.h"
 
 namespace KRUI {
 
@@ -39,6 +40,12 @@ class CTextControl : public CControl {
   std::string direction_;
   std::string alignment_;
   std::string valignment_;
+
+  // Made at the first paint and kept: only the attributes change them, and making a font
+  // costs more than drawing its string. The font is remade for a DC of another resolution.
+  UniqueGpFont font_;
+  int fontDpi_ = 0;
+  UniqueGpStringFormat format_;
 };
 
 }  // namespace KRUI

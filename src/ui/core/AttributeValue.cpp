@@ -1,8 +1,38 @@
 #include "ui/core/AttributeValue.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace KRUI {
+namespace {
+
+// The first `count` items ParseList(value, limit) would give, read as numbers, without
+// building the list; false (out untouched) when there are fewer.
+bool ParseInts(const std::string& value, size_t limit, int* out, size_t count) {
+  int numbers[4] = {};
+  if (count > 4) return false;
+  const size_t end = std::min(value.size(), limit);
+  size_t found = 0;
+  size_t start = 0;
+  while (found < count && start <= end) {
+    size_t comma = value.find(',', start);
+    if (comma == std::string::npos || comma > end) comma = end;
+    // Short items stay in the string's own buffer: no allocation.
+    if (comma > start) numbers[found++] = std::atoi(std::string(value, start, comma - start).c_str());
+    start = comma + 1;
+  }
+  if (found < count) return false;
+  std::copy(numbers, numbers + count, out);
+  return true;
+}
+
+// The value of name in map without copying it; none when absent.
+const std::string* Find(const AttributeMap& map, const char* name) {
+  auto it = map.find(name);
+  return it == map.end() ? nullptr : &it->second;
+}
+
+}  // namespace
 
 bool ParseFlag(const std::string& value) { return value == "true"; }
 
@@ -22,10 +52,10 @@ std::vector<std::string> ParseList(const std::string& value, size_t limit) {
 }
 
 bool ParsePair(const std::string& value, int& first, int& second) {
-  const auto parts = ParseList(value, kPairLimit);
-  if (parts.size() < 2) return false;
-  first = ParseInt(parts[0]);
-  second = ParseInt(parts[1]);
+  int numbers[2];
+  if (!ParseInts(value, kPairLimit, numbers, 2)) return false;
+  first = numbers[0];
+  second = numbers[1];
   return true;
 }
 
@@ -35,44 +65,47 @@ uint32_t MakeOpaqueColor(int red, int green, int blue) {
 }
 
 bool ParseColor(const std::string& value, uint32_t& argb) {
-  const auto parts = ParseList(value, kColorLimit);
-  if (parts.size() < 3) return false;
-  argb = MakeOpaqueColor(ParseInt(parts[0]), ParseInt(parts[1]), ParseInt(parts[2]));
+  int rgb[3];
+  if (!ParseInts(value, kColorLimit, rgb, 3)) return false;
+  argb = MakeOpaqueColor(rgb[0], rgb[1], rgb[2]);
   return true;
 }
 
 bool ReadString(const AttributeMap& map, const char* name, std::string& out) {
-  return GetAttribute(map, name, out);
+  const std::string* v = Find(map, name);
+  if (!v) return false;
+  out = *v;
+  return true;
 }
 
 bool ReadFlag(const AttributeMap& map, const char* name, bool& out) {
-  std::string v;
-  if (!GetAttribute(map, name, v)) return false;
-  out = ParseFlag(v);
+  const std::string* v = Find(map, name);
+  if (!v) return false;
+  out = ParseFlag(*v);
   return true;
 }
 
 bool ReadInt(const AttributeMap& map, const char* name, int& out) {
-  std::string v;
-  if (!GetAttribute(map, name, v)) return false;
-  out = ParseInt(v);
+  const std::string* v = Find(map, name);
+  if (!v) return false;
+  out = ParseInt(*v);
   return true;
 }
 
 bool ReadPair(const AttributeMap& map, const char* name, int& first, int& second) {
-  std::string v;
-  return GetAttribute(map, name, v) && ParsePair(v, first, second);
+  const std::string* v = Find(map, name);
+  return v && ParsePair(*v, first, second);
 }
 
 bool ReadColor(const AttributeMap& map, const char* name, uint32_t& argb) {
-  std::string v;
-  return GetAttribute(map, name, v) && ParseColor(v, argb);
+  const std::string* v = Find(map, name);
+  return v && ParseColor(*v, argb);
 }
 
 bool ReadList(const AttributeMap& map, const char* name, std::vector<std::string>& out) {
-  std::string v;
-  if (!GetAttribute(map, name, v)) return false;
-  out = ParseList(v);
+  const std::string* v = Find(map, name);
+  if (!v) return false;
+  out = ParseList(*v);
   return true;
 }
 

@@ -64,11 +64,8 @@ std::unique_ptr<CBitmap> BitmapTable::OpenImage(const std::string& file) const {
   // unreadable one, never a file of the same name in the current folder.
   const std::string combined = imageRoot_.empty() ? std::string() : CombinePath(imageRoot_, file);
   if (combined.empty()) return std::unique_ptr<CBitmap>(new CBitmap(UniqueGpBitmap(), Gdiplus::InvalidParameter));
-  std::wstring path = ThreadAnsiToWide(combined);
-  UniqueGpBitmap bitmap;
-  Gdiplus::GpStatus status = GdipCreateBitmapFromFile(path.c_str(), bitmap.put());
-  if (status != Gdiplus::Ok) bitmap.reset();
-  return std::unique_ptr<CBitmap>(new CBitmap(std::move(bitmap), status));
+  // Read when first asked about (drawn, measured or tested for emptiness).
+  return std::unique_ptr<CBitmap>(new CBitmap(ThreadAnsiToWide(combined)));
 }
 
 void BitmapTable::Insert(const std::string& id, Entry entry) {

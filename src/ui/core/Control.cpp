@@ -6,6 +6,53 @@
 #include "ui/core/HostWindow.h"
 
 namespace KRUI {
+namespace {
+
+// Windows to repaint when the resize walk under way on this thread ends: a resize asks each
+// window once, not once per control that has not been shown yet (each ask is a round trip
+// to the window server).
+struct ResizeWalk {
+  int depth = 0;
+  std::vector<CHostWindow*> repaint;
+};
+thread_local ResizeWalk g_resize;
+
+// Marks one walk of a message; only resizes keep state.
+class WalkScope {
+ public:
+  explicit WalkScope(UINT message) : sizing_(message == WM_SIZE) {
+    if (sizing_) ++g_resize.depth;
+  }
+  ~WalkScope() {
+    if (!sizing_ || --g_resize.depth > 0 || g_resize.repaint.empty()) return;
+    std::vector<CHostWindow*> windows;
+    windows.swap(g_resize.repaint);
+    for (CHostWindow* window : windows) window->Invalidate();
+  }
+  WalkScope(const WalkScope&) = delete;
+  WalkScope& operator=(const WalkScope&) = delete;
+
+ private:
+  bool sizing_;
+};
+
+// Invalidates now, or once when the resize walk under way ends.
+void RequestRepaint(CHostWindow* host) {
+  if (g_resize.depth == 0) {
+    host->Invalidate();
+    return;
+  }
+  for (CHostWindow* pending : g_resize.repaint) {
+    if (pending == host) return;
+  }
+  try {
+    g_resize.repaint.push_back(host);
+  } catch (...) {
+    host->Invalidate();  // no room to remember it: ask now
+  }
+}
+
+}  // namespace
 
 bool CControl::LoadAttributes(const AttributeMap& attributes) {
   ReadString(attributes, "id", id_);
@@ -69,7 +116,7 @@ LRESULT CControl::HandleMessage(UINT message, WPARAM, LPARAM lParam, bool& handl
         Arrange(0, 0, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
       }
       // Keep repainting until the control has been drawn once at a displayable size.
-      if (!shownOnce_ && host_) host_->Invalidate();
+      if (!shownOnce_ && host_) RequestRepaint(host_);
       return 0;
     case WM_MOUSEHOVER:
       if (host_) {
@@ -118,6 +165,7 @@ bool CControl::PassesRoutingTest(UINT message, LPARAM lParam) {
 }
 
 LRESULT CControl::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  WalkScope walk(message);
   if (PassesRoutingTest(message, lParam)) {
     LRESULT r = HandleMessage(message, wParam, lParam, handled);
     if (handled) return r;
@@ -131,6 +179,7 @@ LRESULT CControl::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, bool&
 }
 
 LRESULT CControl::RouteMessageReverse(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  WalkScope walk(message);
   for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
     if (!*it) continue;
     LRESULT r = (*it)->RouteMessageReverse(message, wParam, lParam, handled);
@@ -144,6 +193,9 @@ LRESULT CControl::RouteMessageReverse(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void CControl::SetHostWindow(CHostWindow* host) {
+  // A subtree always shares its root's host (AddChild and this walk keep it so): when this
+  // control has it already, so has every descendant, and attaching stays linear.
+  if (host_ == host) return;
   host_ = host;
   for (CControl* child : children_) {
     if (child) child->SetHostWindow(host);

@@ -25,10 +25,22 @@ std::string ToNarrow(UINT codePage, const std::wstring& text) {
   return out;
 }
 
+// Every ANSI code page Windows uses keeps ASCII as it is, and so does UTF-8: such a text
+// needs no round trip through UTF-16 (most attribute values of a layout are ASCII).
+bool IsAscii(const std::string& text) {
+  for (unsigned char c : text) {
+    if (c >= 0x80) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::wstring Utf8ToWide(const std::string& utf8) { return ToWide(CP_UTF8, utf8); }
-std::string Utf8ToAnsi(const std::string& utf8) { return ToNarrow(CP_ACP, ToWide(CP_UTF8, utf8)); }
+std::string Utf8ToAnsi(const std::string& utf8) {
+  if (IsAscii(utf8)) return utf8;
+  return ToNarrow(CP_ACP, ToWide(CP_UTF8, utf8));
+}
 std::string WideToAnsi(const std::wstring& wide) { return ToNarrow(CP_ACP, wide); }
 std::string CodePageToAnsi(unsigned codePage, const std::string& text) {
   if (codePage == ::GetACP()) return text;
