@@ -52,13 +52,8 @@ bool _FrameWindow::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, 
     case WM_PAINT:
       PaintHostWindow(Handle(), host_, host_.layered_);
       if (restackAfterFirstPaint_) {
-        // Wine shows a window on the screen only once it has been painted (a layered one at
-        // its first UpdateLayeredWindow), above the windows raised before it, though its own
-        // z-order says otherwise. Putting it on top once lets the windows kept over it (a
-        // detached browser) raise themselves again; where the screen follows the z-order,
-        // as on Windows, the order ends as it was.
         restackAfterFirstPaint_ = false;
-        ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        RaiseAfterFirstPaint(Handle());
       }
       return true;
     case WM_ERASEBKGND:

@@ -36,4 +36,8 @@ void BringToForeground(HWND hwnd) {
   ::BringWindowToTop(hwnd);
 }
 
+void RaiseAfterFirstPaint(HWND hwnd) {
+  ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 }  // namespace KRUI

@@ -13,4 +13,12 @@ void CenterTopLevelWindow(HWND hwnd);
 // briefly attaches to that thread's input, then brings the window to the top.
 void BringToForeground(HWND hwnd);
 
+// Called once, after a new frame window's first paint: puts it on top of the z-order
+// without activating it. Wine shows a window on the screen only once it has been painted
+// (a layered one at its first UpdateLayeredWindow), and the screen then stacks it above
+// windows raised before, though Wine's own z-order says otherwise. A window on top raises
+// what it keeps over itself again (a detached browser follows its host's
+// WM_WINDOWPOSCHANGED), so screen and z-order agree; on Windows the order ends as it was.
+void RaiseAfterFirstPaint(HWND hwnd);
+
 }  // namespace KRUI
