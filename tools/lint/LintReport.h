@@ -1,0 +1,33 @@
+// The linter's messages, GCC style ("layout/layout.xml:12: error: ..."), one line each, in
+// the order found. At most kMessageLimit are kept; the rest are only counted.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace KRUI {
+
+constexpr size_t kMessageLimit = 200;
+
+class LintReport {
+ public:
+  enum Severity { kError, kWarning };
+
+  void Add(Severity severity, const std::string& file, int line, const std::string& text);
+  void Error(const std::string& file, int line, const std::string& text) { Add(kError, file, line, text); }
+  void Warning(const std::string& file, int line, const std::string& text) { Add(kWarning, file, line, text); }
+
+  size_t Errors() const { return errors_; }
+  size_t Warnings() const { return warnings_; }
+  // The kept lines, then a line counting those left out, then the totals.
+  std::string Text() const;
+  const std::vector<std::string>& Lines() const { return lines_; }
+
+ private:
+  std::vector<std::string> lines_;
+  size_t errors_ = 0;
+  size_t warnings_ = 0;
+  size_t dropped_ = 0;
+};
+
+}  // namespace KRUI
