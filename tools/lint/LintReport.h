@@ -21,10 +21,17 @@ class LintReport {
   size_t Warnings() const { return warnings_; }
   // The kept lines, then a line counting those left out, then the totals.
   std::string Text() const;
-  const std::vector<std::string>& Lines() const { return lines_; }
+  // The kept messages, each file's in line order, files in the order first reported.
+  std::vector<std::string> Lines() const;
 
  private:
-  std::vector<std::string> lines_;
+  struct Message {
+    size_t fileOrder;
+    int line;
+    std::string text;
+  };
+  std::vector<Message> messages_;
+  std::vector<std::string> files_;
   size_t errors_ = 0;
   size_t warnings_ = 0;
   size_t dropped_ = 0;
