@@ -185,3 +185,36 @@ TEST(Lint, CommittedReferenceIsCurrent) {
   EXPECT_EQ(KRUITest::ReadFileBytes(path), ReferenceWriter::Markdown())
       << "docs/layout-reference.md is stale: run scripts/lint --reference > docs/layout-reference.md";
 }
+
+TEST(Lint, DeepDocumentsAndHotkeyTexts) {
+  struct Case {
+    const char* name;
+    int depth;  // Layout elements nested below the window's root, all on line 5
+    const char* conf;
+    std::vector<std::string> expected;
+  } const cases[] = {
+      {"too deep to build", 70, nullptr,
+       {"layout/layout.xml:5: error: nested deeper than 64 levels: 'Layout' is skipped with everything inside it"}},
+      {"too deep to parse", 1100, nullptr,
+       {"layout/layout.xml: error: nested deeper than 1024 levels: the launcher refuses the document"}},
+      {"hotkey text without a key", 0, "[hotkey]\r\ntoggle=ctrl_alt\r\n",
+       {"conf.dat: error: [hotkey] toggle=ctrl_alt: the hotkey text names no key"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    GameFolder folder;
+    std::string nested;
+    for (int i = 0; i < c.depth; ++i) nested += "<Layout>";
+    for (int i = 0; i < c.depth; ++i) nested += "</Layout>";
+    nested += "\n";
+    if (c.conf) {
+      folder.Dir().Write("conf.dat", c.conf);
+      nested += "    </Layout>\n  </FrameHostWindow>\n  <Win32ComponentHostWindow id=\"tray\">\n"
+                "    <Win32Hotkey config-group=\"hotkey\" config-key=\"toggle\"/>\n  </Win32ComponentHostWindow>\n"
+                "  <FrameHostWindow id=\"spare\" size=\"10,10\">\n    <Layout id=\"root\">\n";
+    }
+    ASSERT_TRUE(folder.Edit("layout/layout.xml", "      <Image id=\"bg\" bitmap=\"bg\"/>\n", "      " + nested));
+    LintReport report;
+    EXPECT_EQ(folder.Lint(report), c.expected);
+  }
+}
