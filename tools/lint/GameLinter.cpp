@@ -535,6 +535,25 @@ void GameLinter::CheckAttributes(Node& node) {
                                                   ": this handler never runs");
     }
   }
+  // A button makes its caption only when it has a "text" attribute.
+  if (!declaration.prefixes.empty() && declaration.FindAttribute("text") && !node.Has("text")) {
+    for (const auto& entry : node.attributes) {
+      if (entry.first.compare(0, 5, "text-") != 0 && entry.first != "textcolor") continue;
+      report_.Warning(kLayout, node.attributeLines[entry.first],
+                      Quote(entry.first) + " has no effect: " + node.name + " makes its caption only with a 'text' attribute");
+      break;
+    }
+  }
+  // Paths find the first control of an id among its siblings.
+  std::map<std::string, const Node*> siblings;
+  for (const auto& child : node.children) {
+    if (child->declaration->kind != kKindControl || !child->Has("id")) continue;
+    auto inserted = siblings.emplace(child->Attribute("id"), child.get());
+    if (!inserted.second)
+      report_.Warning(kLayout, child->Line(), "control id " + Quote(child->Attribute("id")) +
+                                                  " is used again in its parent; paths find the first (line " +
+                                                  std::to_string(inserted.first->second->Line()) + ")");
+  }
   // An action's fromdata is "event" or a control path of its own window.
   const std::string fromdata = node.Attribute("fromdata");
   if (declaration.kind == kKindAction && !fromdata.empty() && fromdata != "event" && node.window &&
