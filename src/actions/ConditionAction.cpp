@@ -5,11 +5,23 @@
 
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Condition", CConditionAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "stops the handler unless the event's data passes a test", {&::KRUI::kActionAttributes},
+    {
+        {"type", ::KRUI::AttributeSyntax::kChoice, "str", 0, "str|num", "compare as text or as a number"},
+        {"str", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the text compared"},
+        {"num", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "the number compared"},
+        {"condition", ::KRUI::AttributeSyntax::kChoice, "", 0, "eq|equal|neq|gt|lt|egt|elt|contain", "the test"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("Condition", kElementDeclaration);
 
 bool CConditionAction::LoadAttributes(const AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

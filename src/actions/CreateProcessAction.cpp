@@ -6,6 +6,7 @@
 
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Handles.h"
 #include "ui/core/Paths.h"
@@ -13,6 +14,15 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("CreateProcess", CCreateProcessAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "starts a program", {&::KRUI::kActionAttributes},
+    {
+        {"filepath", ::KRUI::AttributeSyntax::kPath, "", 260, nullptr, "the program, relative to the installation"},
+        {"cmdline", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "its command line"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("CreateProcess", kElementDeclaration);
 
 bool CCreateProcessAction::LoadAttributes(const AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

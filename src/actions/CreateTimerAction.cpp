@@ -4,12 +4,23 @@
 
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("CreateTimer", CCreateTimerAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "starts a window timer (the window raises 103)", {&::KRUI::kActionAttributes},
+    {
+        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"timerid", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, ""},
+        {"elapse", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "milliseconds"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("CreateTimer", kElementDeclaration);
 
 bool CCreateTimerAction::LoadAttributes(const AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

@@ -4,12 +4,22 @@
 
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("KillTimer", CKillTimerAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "stops a window timer", {&::KRUI::kActionAttributes},
+    {
+        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"timerid", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, ""},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("KillTimer", kElementDeclaration);
 
 bool CKillTimerAction::LoadAttributes(const AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

@@ -4,12 +4,21 @@
 
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/LayoutLoader.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("QuitApplication", CQuitApplicationAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "ends the launcher", {&::KRUI::kActionAttributes},
+    {
+        {"method", ::KRUI::AttributeSyntax::kChoice, "", 0, "closewindow|exitprocess|quitmessage", "how"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("QuitApplication", kElementDeclaration);
 
 bool CQuitApplicationAction::LoadAttributes(const AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

@@ -4,6 +4,7 @@
 
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 #include "ui/core/LayoutLoader.h"
@@ -11,6 +12,16 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("SendMessage", CSendMessageAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "sends a window message", {&::KRUI::kActionAttributes},
+    {
+        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"message", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "the message number"},
+        {"sync", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "send (true) or post"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("SendMessage", kElementDeclaration);
 
 bool CSendMessageAction::LoadAttributes(const AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

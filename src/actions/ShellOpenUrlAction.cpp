@@ -7,11 +7,21 @@
 
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("ShellOpenUrl", CShellOpenUrlAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "opens a web address in the player's browser", {&::KRUI::kActionAttributes},
+    {
+        {"page", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the address"},
+        {"browser", ::KRUI::AttributeSyntax::kChoice, "default", 0, "default|ie", "which browser"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("ShellOpenUrl", kElementDeclaration);
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 #include "ui/core/LayoutLoader.h"
@@ -10,6 +11,17 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("ShowComponent", CShowComponentAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "shows or hides a component (tray icon, menu)", {&::KRUI::kActionAttributes},
+    {
+        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"componentid", ::KRUI::AttributeSyntax::kComponentId, "", 0, nullptr, "the component"},
+        {"show", ::KRUI::AttributeSyntax::kChoice, "", 0, "show|true|hide|false|auto|toggle", ""},
+        {"destroy", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "stored only"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("ShowComponent", kElementDeclaration);
 
 bool CShowComponentAction::LoadAttributes(const AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

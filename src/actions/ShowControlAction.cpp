@@ -3,12 +3,23 @@
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/Control.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("ShowControl", CShowControlAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "shows or hides a control", {&::KRUI::kActionAttributes},
+    {
+        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"controlid", ::KRUI::AttributeSyntax::kControlPath, "", 127, nullptr, "the control"},
+        {"show", ::KRUI::AttributeSyntax::kChoice, "", 0, "show|true|hide|false", ""},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("ShowControl", kElementDeclaration);
 
 bool CShowControlAction::LoadAttributes(const AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

@@ -4,12 +4,26 @@
 
 #include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("ShowWindow", CShowWindowAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "shows, hides, minimises, restores or closes a window", {&::KRUI::kActionAttributes},
+    {
+        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"parentid", ::KRUI::AttributeSyntax::kWindowRef, "desktop", 0, nullptr, "owner of a window shown active: \"owner\", \"desktop\" or an id"},
+        {"show", ::KRUI::AttributeSyntax::kChoice, "", 0, "show|true|hide|false|min|minimize|max|maximize|restore|nomal|close|auto|toggle", ""},
+        {"showopt", ::KRUI::AttributeSyntax::kChoice, "", 0, "active|deactive", "activation"},
+        {"cmd", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "ShowWindow command for restore"},
+        {"retcode", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "a dialog's result when closed"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("ShowWindow", kElementDeclaration);
 
 bool CShowWindowAction::LoadAttributes(const AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

@@ -1,11 +1,19 @@
 #include "actions/StopPropagation.h"
 
 #include "actions/ActionTargets.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("StopPropagation", CStopPropagation);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "stops the event from going to the parents' handlers", {&::KRUI::kActionAttributes},
+    {
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("StopPropagation", kElementDeclaration);
 
 bool CStopPropagation::Execute(CEventx& event) {
   event.propagate = false;

@@ -4,11 +4,22 @@
 #include "actions/BrowserTarget.h"
 #include "browser/EmbedBrowser.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("WBNavigate", CWBNavigateAction);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "loads an address in a browser control", {&::KRUI::kActionAttributes},
+    {
+        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"wbid", ::KRUI::AttributeSyntax::kControlPath, "", 127, nullptr, "the browser control"},
+        {"url", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the address; with fromdata=\"event\" the event's text"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("WBNavigate", kElementDeclaration);
 
 bool CWBNavigateAction::LoadAttributes(const AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

@@ -7,6 +7,7 @@
 #include "browser/CefWebclient.h"
 #include "browser/DetachedPlacement.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/HostWindow.h"
@@ -14,6 +15,16 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("CefBrowser", CCefBrowserControl);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindControl, "a Chromium browser", {&::KRUI::kControlAttributes},
+    {
+        {"page", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the first address"},
+        {"child", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "a child window; otherwise a tool window kept over the host"},
+        {"timestamp", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "appended to the address to bypass caches"},
+    },
+    {{102, "pop-up (text: the address)"}, {103, "load end"}},
+    {}};
+KRUI_DECLARE_ELEMENT("CefBrowser", kElementDeclaration);
 
 CCefBrowserControl::CCefBrowserControl() = default;
 

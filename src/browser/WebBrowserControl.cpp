@@ -8,6 +8,7 @@
 #include "browser/OleClientSiteImpl.h"
 #include "browser/WebBrowserEvents.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/HostWindow.h"
@@ -15,6 +16,18 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("WebBrowser", CWebBrowserControl);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindControl, "the system web browser (ActiveX)", {&::KRUI::kControlAttributes},
+    {
+        {"page", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the first address"},
+        {"child", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "a child window of the host"},
+        {"transacc", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "passes accelerator keys to the page"},
+        {"transrb", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "\"left\": right clicks act as left clicks"},
+        {"debug", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "shows script errors"},
+    },
+    {{101, "before navigate (text: the address; result cancels)"}, {102, "new window (text: the address; result cancels)"}, {103, "document complete"}},
+    {}};
+KRUI_DECLARE_ELEMENT("WebBrowser", kElementDeclaration);
 
 namespace {
 

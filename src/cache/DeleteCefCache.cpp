@@ -6,12 +6,21 @@
 #include "actions/ActionTargets.h"
 #include "app/DataDirectory.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/Handles.h"
 #include "ui/core/Paths.h"
 
 KRUI_REGISTER_ELEMENT("DeleteCefCache", CDeleteCefCache);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "removes the Chromium cache folders", {&::KRUI::kActionAttributes},
+    {
+        {"dirs", ::KRUI::AttributeSyntax::kList, "", 255, nullptr, "folders below the cache folder; empty for all"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("DeleteCefCache", kElementDeclaration);
 
 namespace {
 

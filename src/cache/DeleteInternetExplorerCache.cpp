@@ -8,6 +8,7 @@
 #include "actions/ActionTargets.h"
 #include "ui/controls/TextControl.h"
 #include "ui/core/Control.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/Handles.h"
@@ -16,6 +17,14 @@
 #include "ui/windows/NativeWindow.h"
 
 KRUI_REGISTER_ELEMENT("DeleteInternetExplorerCache", CDeleteInternetExplorerCache);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "clears the internet cache, then shows dlg.msgbox2", {&::KRUI::kActionAttributes},
+    {
+        {"sync", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "clear before returning; false clears in the background"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("DeleteInternetExplorerCache", kElementDeclaration);
 
 namespace {
 

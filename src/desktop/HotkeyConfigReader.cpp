@@ -4,10 +4,21 @@
 #include "app/AppConfiger.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/Control.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 
 KRUI_REGISTER_ELEMENT("HotkeyConfigReader", CHotkeyConfigReader);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "puts a hotkey of conf.dat into a hotkey edit", {&::KRUI::kActionAttributes},
+    {
+        {"group", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat section"},
+        {"key", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat key"},
+        {"to", ::KRUI::AttributeSyntax::kControlPath, "", 127, nullptr, "the hotkey edit"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("HotkeyConfigReader", kElementDeclaration);
 
 bool CHotkeyConfigReader::LoadAttributes(const KRUI::AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

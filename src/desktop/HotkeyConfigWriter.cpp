@@ -4,10 +4,20 @@
 #include "app/AppConfiger.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/Control.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 
 KRUI_REGISTER_ELEMENT("HotkeyConfigWriter", CHotkeyConfigWriter);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "saves a hotkey edit's combination to conf.dat", {&::KRUI::kActionAttributes},
+    {
+        {"group", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat section"},
+        {"key", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat key"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("HotkeyConfigWriter", kElementDeclaration);
 
 bool CHotkeyConfigWriter::LoadAttributes(const KRUI::AttributeMap& attributes) {
   CAction::LoadAttributes(attributes);

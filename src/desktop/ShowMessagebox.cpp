@@ -4,11 +4,25 @@
 #include "ui/controls/ButtonControl.h"
 #include "ui/controls/TextControl.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/LayoutLoader.h"
 #include "ui/windows/PopupHostDialog.h"
 
 KRUI_REGISTER_ELEMENT("ShowMessagebox", CShowMessagebox);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindAction, "asks a question in a dialog; stops the handler unless the answer matches", {&::KRUI::kActionAttributes},
+    {
+        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"title", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, ""},
+        {"message", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, ""},
+        {"yes", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the yes button's caption"},
+        {"no", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the no button's caption"},
+        {"continue", ::KRUI::AttributeSyntax::kInteger, "1", 0, nullptr, "the answer (1 yes, 2 no) that lets the handler go on"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("ShowMessagebox", kElementDeclaration);
 
 namespace {
 

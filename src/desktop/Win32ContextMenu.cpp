@@ -2,11 +2,20 @@
 
 #include "desktop/Win32MenuItem.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/HostWindow.h"
 
 KRUI_REGISTER_ELEMENT("Win32ContextMenu", CWin32ContextMenu);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindComponent, "a pop-up menu of Win32MenuItem entries", {&::KRUI::kComponentAttributes},
+    {
+        {"group", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, ""},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("Win32ContextMenu", kElementDeclaration);
 
 bool CWin32ContextMenu::LoadAttributes(const KRUI::AttributeMap& attributes) {
   CWin32Component::LoadAttributes(attributes);

@@ -5,10 +5,20 @@
 #include "app/AppConfiger.h"
 #include "desktop/HotkeyText.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 
 KRUI_REGISTER_ELEMENT("Win32Hotkey", CWin32Hotkey);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindComponent, "a global hotkey read from conf.dat", {&::KRUI::kComponentAttributes},
+    {
+        {"config-group", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat section"},
+        {"config-key", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat key (a hotkey text)"},
+    },
+    {{201, "pressed an odd time"}, {202, "pressed an even time"}},
+    {}};
+KRUI_DECLARE_ELEMENT("Win32Hotkey", kElementDeclaration);
 
 CWin32Hotkey::~CWin32Hotkey() {
   if (atom_) ::GlobalDeleteAtom(atom_);

@@ -1,9 +1,20 @@
 #include "desktop/Win32MenuItem.h"
 
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 
 KRUI_REGISTER_ELEMENT("Win32MenuItem", CWin32MenuItem);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindComponent, "an entry of a context menu", {&::KRUI::kComponentAttributes},
+    {
+        {"separator", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
+        {"index", ::KRUI::AttributeSyntax::kInteger, "-1", 0, nullptr, "position in the menu"},
+        {"text", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, ""},
+    },
+    {{101, "chosen"}},
+    {}};
+KRUI_DECLARE_ELEMENT("Win32MenuItem", kElementDeclaration);
 
 bool CWin32MenuItem::LoadAttributes(const KRUI::AttributeMap& attributes) {
   CWin32Component::LoadAttributes(attributes);

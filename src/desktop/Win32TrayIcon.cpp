@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/HostWindow.h"
@@ -10,6 +11,15 @@
 #include "ui/core/Paths.h"
 
 KRUI_REGISTER_ELEMENT("Win32TrayIcon", CWin32TrayIcon);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindComponent, "a notification-area icon", {&::KRUI::kComponentAttributes},
+    {
+        {"icon", ::KRUI::AttributeSyntax::kPath, "", 260, nullptr, ".ico file, relative to the layout folder"},
+        {"tip", ::KRUI::AttributeSyntax::kText, "", 127, nullptr, "tooltip; a longer one is ignored"},
+    },
+    {{102, "double-clicked"}, {103, "right-clicked"}},
+    {}};
+KRUI_DECLARE_ELEMENT("Win32TrayIcon", kElementDeclaration);
 
 namespace {
 

@@ -7,11 +7,22 @@
 #include "ui/controls/TextControl.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/BitmapTable.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Button", CButtonControl);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindControl, "a picture button with an optional caption", {&::KRUI::kControlAttributes},
+    {
+        {"bitmap", ::KRUI::AttributeSyntax::kBitmapList, "", 255, nullptr, "pictures for normal, hover, pressed and disabled"},
+        {"text", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "present: the button has a caption, set with the text- attributes"},
+        {"textcolor", ::KRUI::AttributeSyntax::kList, "", 255, nullptr, "caption colours, three numbers per state (normal, hover, ...)"},
+    },
+    {{101, "clicked"}},
+    {{"text-", "Text", "the caption's attributes"}, {"image-", "Image", "the background picture's attributes"}}};
+KRUI_DECLARE_ELEMENT("Button", kElementDeclaration);
 
 CButtonControl::CButtonControl() = default;
 CButtonControl::~CButtonControl() = default;

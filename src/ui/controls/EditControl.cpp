@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/HostWindow.h"
@@ -10,6 +11,17 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Edit", CEditControl);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindControl, "a one-line system edit box", {&::KRUI::kControlAttributes},
+    {
+        {"face", ::KRUI::AttributeSyntax::kText, "", 31, nullptr, "font family"},
+        {"weight", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "font weight"},
+        {"height", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "font height"},
+        {"width", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "character width"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("Edit", kElementDeclaration);
 
 namespace {
 

@@ -2,12 +2,24 @@
 
 #include "ui/core/AttributeValue.h"
 #include "ui/core/BitmapTable.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Handles.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Image", CImageControl);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindControl, "a bitmap of the bitmap tables, or a fill colour", {&::KRUI::kControlAttributes},
+    {
+        {"bitmap", ::KRUI::AttributeSyntax::kBitmapId, "", 0, nullptr, "the picture; none paints the fill colour"},
+        {"color", ::KRUI::AttributeSyntax::kColour, "0,0,0", 63, nullptr, "fill colour without a bitmap"},
+        {"alpha", ::KRUI::AttributeSyntax::kInteger, "255", 0, nullptr, "stored only: the fill colour stays opaque"},
+        {"fit", ::KRUI::AttributeSyntax::kChoice, "", 0, "wrap|center|left|right", "how the bitmap fills the control; empty stretches"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("Image", kElementDeclaration);
 
 using namespace Gdiplus::DllExports;
 

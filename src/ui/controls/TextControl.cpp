@@ -1,6 +1,7 @@
 #include "ui/controls/TextControl.h"
 
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/Handles.h"
@@ -8,6 +9,25 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Text", CTextControl);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindControl, "a line or block of text drawn with GDI+", {&::KRUI::kControlAttributes},
+    {
+        {"text", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the text"},
+        {"face", ::KRUI::AttributeSyntax::kText, "", 31, nullptr, "font family; empty for the system font"},
+        {"weight", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "font weight (400 normal, 700 bold)"},
+        {"height", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "font height in pixels"},
+        {"width", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "average character width; 0 for the font's own"},
+        {"underline", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
+        {"strikeout", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
+        {"italic", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
+        {"color", ::KRUI::AttributeSyntax::kColour, "0,0,0", 63, nullptr, "text colour"},
+        {"direction", ::KRUI::AttributeSyntax::kChoice, "", 0, "right|vertical", "reading direction; empty for left to right"},
+        {"alignment", ::KRUI::AttributeSyntax::kChoice, "", 0, "near|center|far", "horizontal alignment"},
+        {"valignment", ::KRUI::AttributeSyntax::kChoice, "", 0, "near|center|far", "vertical alignment"},
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("Text", kElementDeclaration);
 
 using namespace Gdiplus::DllExports;
 

@@ -25,6 +25,15 @@ std::vector<std::string> ElementRegistry::Names() const {
   return names;
 }
 
+void ElementRegistry::Declare(const std::string& name, const ElementDeclaration* declaration) {
+  declarations_[name] = declaration;
+}
+
+const ElementDeclaration* ElementRegistry::Declaration(const std::string& name) const {
+  auto it = declarations_.find(name);
+  return it == declarations_.end() ? nullptr : it->second;
+}
+
 void RegisterElementType(const std::string& name, ElementCreator creator) {
   ElementRegistry::Instance().Register(name, creator);
 }

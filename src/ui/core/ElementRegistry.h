@@ -9,6 +9,8 @@
 
 namespace KRUI {
 
+struct ElementDeclaration;
+
 using ElementCreator = bool (*)(CObjectx** out);
 
 class ElementRegistry {
@@ -17,9 +19,13 @@ class ElementRegistry {
   void Register(const std::string& name, ElementCreator creator);
   bool Create(const std::string& name, CObjectx** out) const;
   std::vector<std::string> Names() const;
+  // The vocabulary an element declared beside its registration, or none.
+  void Declare(const std::string& name, const ElementDeclaration* declaration);
+  const ElementDeclaration* Declaration(const std::string& name) const;
 
  private:
   std::map<std::string, ElementCreator> creators_;
+  std::map<std::string, const ElementDeclaration*> declarations_;
 };
 
 // Inserts or replaces the creator for name.

@@ -51,6 +51,9 @@ class CHostWindow : public CObjectx, public CEventxDispatch {
   virtual CWin32Component* FindComponent(const std::string& id);
 
   const std::string& Id() const { return id_; }
+  // The declared client size ("size").
+  int DeclaredWidth() const { return width_; }
+  int DeclaredHeight() const { return height_; }
   bool IsActive() const { return active_; }
   void SetActive(bool active) { active_ = active; }
   CControl* HoverControl() const { return hover_; }

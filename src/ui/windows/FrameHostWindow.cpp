@@ -1,6 +1,7 @@
 #include "ui/windows/FrameHostWindow.h"
 
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/LayoutLoader.h"
@@ -11,6 +12,20 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("FrameHostWindow", CFrameHostWindow);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindWindow, "a top-level window without a system frame", {&::KRUI::kHostWindowAttributes},
+    {
+        {"title", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "taskbar title"},
+        {"icon", ::KRUI::AttributeSyntax::kPath, "", 260, nullptr, ".ico file, relative to the layout folder"},
+        {"layered", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "per-pixel alpha (layered window)"},
+        {"toolwindow", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "no taskbar button"},
+        {"maximizebox", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
+        {"minimizebox", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
+        {"showdefault", ::KRUI::AttributeSyntax::kInteger, "5", 0, nullptr, "ShowWindow command when first shown"},
+    },
+    {{101, "created"}, {103, "timer tick (param: timer id)"}, {104, "resized (param: size type)"}, {105, "close requested"}},
+    {}};
+KRUI_DECLARE_ELEMENT("FrameHostWindow", kElementDeclaration);
 
 CFrameHostWindow::CFrameHostWindow() = default;
 CFrameHostWindow::~CFrameHostWindow() = default;

@@ -20,6 +20,7 @@ class CFrameHostWindow : public CHostWindow, public CWindowMessageDispatcher {
   // The common window attributes, then "title", "icon", "layered", "toolwindow",
   // "maximizebox", "minimizebox", "showdefault".
   bool LoadAttributes(const AttributeMap& attributes) override;
+  bool IsLayered() const { return layered_; }
   HWND GetHwnd() override;
   // Creates the native window unless one is alive; a closed window comes back anew.
   HWND Create(HWND parent) override;

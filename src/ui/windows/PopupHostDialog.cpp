@@ -1,12 +1,22 @@
 #include "ui/windows/PopupHostDialog.h"
 
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/windows/PopupDialog.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("PopupHostDialog", CPopupHostDialog);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindWindow, "a dialog box, modal by default", {&::KRUI::kHostWindowAttributes},
+    {
+        {"modal", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "runs its own loop until closed"},
+        {"pwid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the owner window's id"},
+    },
+    {{101, "created"}, {103, "timer tick (param: timer id)"}},
+    {}};
+KRUI_DECLARE_ELEMENT("PopupHostDialog", kElementDeclaration);
 
 CPopupHostDialog::CPopupHostDialog() = default;
 CPopupHostDialog::~CPopupHostDialog() = default;

@@ -1,11 +1,19 @@
 #include "ui/windows/Win32ComponentWindow.h"
 
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Win32Component.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Win32ComponentHostWindow", CWin32ComponentWindow);
+static const ::KRUI::ElementDeclaration kElementDeclaration = {
+    ::KRUI::kKindWindow, "a window never shown that holds components (tray icon, menu, hotkey)", {&::KRUI::kHostWindowAttributes},
+    {
+    },
+    {},
+    {}};
+KRUI_DECLARE_ELEMENT("Win32ComponentHostWindow", kElementDeclaration);
 
 HWND CWin32ComponentWindow::Create(HWND) {
   if (Handle() && ::IsWindow(Handle())) return Handle();

@@ -1,0 +1,93 @@
+// What an element accepts in layout.xml: its attributes with their value syntax, default
+// and limit, and the event numbers it raises. Each element declares one beside its
+// registration, so the authoring tools and the reference use the runtime's own vocabulary:
+//   KRUI_DECLARE_ELEMENT("Button", kButtonDeclaration);
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "ui/core/ElementRegistry.h"
+#include "ui/core/Objectx.h"
+
+namespace KRUI {
+
+enum class AttributeSyntax {
+  kFlag,         // "true" or anything else
+  kInteger,      // decimal, read like atoi
+  kPair,         // "x,y"
+  kColour,       // "r,g,b"
+  kList,         // comma-separated items
+  kText,         // free text
+  kChoice,       // one of the words listed in the declaration's choices
+  kPath,         // a file path, relative to the layout folder
+  kWindowRef,    // a top-level window id, or "owner" / "desktop"
+  kControlPath,  // "control:child:..." below a window's root
+  kComponentId,  // a component of a component host window
+  kHotkeyText,   // "ctrl_alt_65"
+  kEventNumber,  // an event id the owner raises
+  kBitmapId,     // an id of the bitmap tables
+  kBitmapList,   // comma-separated bitmap ids
+};
+
+struct AttributeDeclaration {
+  const char* name;
+  AttributeSyntax syntax;
+  const char* defaultValue;  // as the element behaves when the attribute is absent
+  size_t limit;              // characters read; 0 when unbounded
+  const char* choices;       // kChoice: the accepted words, separated by '|'
+  const char* help;
+};
+
+struct EventDeclaration {
+  int id;
+  const char* help;
+};
+
+// The attributes several elements read through a shared base class.
+struct AttributeSet {
+  const char* name;
+  std::vector<AttributeDeclaration> attributes;
+};
+
+// "text-height" on a button is "height" of its caption: a prefix forwards to another
+// element's vocabulary.
+struct PrefixDeclaration {
+  const char* prefix;
+  const char* element;
+  const char* help;
+};
+
+struct ElementDeclaration {
+  ElementKind kind;
+  const char* help;
+  std::vector<const AttributeSet*> inherited;
+  std::vector<AttributeDeclaration> attributes;
+  std::vector<EventDeclaration> events;
+  std::vector<PrefixDeclaration> prefixes;
+
+  // The declaration of name among the own and inherited attributes, or none.
+  const AttributeDeclaration* FindAttribute(const std::string& name) const;
+  // Own and inherited attributes, inherited first.
+  std::vector<const AttributeDeclaration*> AllAttributes() const;
+  bool Raises(int id) const;
+};
+
+const char* AttributeSyntaxName(AttributeSyntax syntax);
+const char* ElementKindName(ElementKind kind);
+
+// The shared sets, declared once in ElementDeclaration.cpp.
+extern const AttributeSet kControlAttributes;
+extern const AttributeSet kHostWindowAttributes;
+extern const AttributeSet kComponentAttributes;
+extern const AttributeSet kActionAttributes;
+
+struct ElementDeclarationRegistration {
+  ElementDeclarationRegistration(const char* name, const ElementDeclaration* declaration);
+};
+
+}  // namespace KRUI
+
+#define KRUI_DECLARE_ELEMENT(name, declaration)                                          \
+  static const ::KRUI::ElementDeclarationRegistration KRUI_CONCAT(krui_declaration_, __LINE__)( \
+      name, &(declaration))

@@ -1,0 +1,118 @@
+#include "LayoutRenderer.h"
+
+#include <cstdint>
+
+#include "ui/core/BitmapTable.h"
+#include "ui/core/Control.h"
+#include "ui/core/Encoding.h"
+#include "ui/core/GdiPlus.h"
+#include "ui/core/Handles.h"
+#include "ui/core/HostWindow.h"
+#include "ui/core/LayoutLoader.h"
+#include "ui/core/Paths.h"
+#include "ui/core/StringTable.h"
+#include "ui/windows/FrameHostWindow.h"
+
+namespace KRUI {
+
+namespace {
+
+// GDI+'s built-in PNG encoder.
+const CLSID kPngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+
+class GdiplusScope {
+ public:
+  GdiplusScope() {
+    Gdiplus::GdiplusStartupInput input;
+    ok_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
+  }
+  ~GdiplusScope() {
+    if (ok_) Gdiplus::GdiplusShutdown(token_);
+  }
+  bool ok() const { return ok_; }
+
+ private:
+  ULONG_PTR token_ = 0;
+  bool ok_ = false;
+};
+
+}  // namespace
+
+bool LayoutRenderer::Render(const std::string& folder, const std::string& windowId, const std::string& png,
+                            std::string& error) {
+  GdiplusScope gdiplus;
+  if (!gdiplus.ok()) {
+    error = "GDI+ does not start";
+    return false;
+  }
+  {
+    // Same documents, same order as the launcher; the second bitmap table is optional.
+    if (!StringTable::Instance().Load(AppendPath(folder, "layout\\strings.xml"))) {
+      error = "layout/strings.xml cannot be read";
+      return false;
+    }
+    if (!BitmapTable::Instance().Load(AppendPath(folder, "layout\\bitmap.xml"))) {
+      error = "layout/bitmap.xml cannot be read";
+      return false;
+    }
+    BitmapTable::Instance().Load(AppendPath(folder, "layout\\bitmap2.xml"));
+    CLayoutLoader& loader = CLayoutLoader::Instance();
+    if (!loader.Load(AppendPath(folder, "layout\\layout.xml"))) {
+      error = "layout/layout.xml cannot be read";
+      return false;
+    }
+    CHostWindow* window = loader.FindTopLevelWindow(windowId);
+    if (!window) {
+      error = "no window '" + windowId + "' in layout/layout.xml";
+      return false;
+    }
+    const int width = window->DeclaredWidth(), height = window->DeclaredHeight();
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
+      error = "window '" + windowId + "' has no size to render (1.." + std::to_string(kMaxSide) + " each way)";
+      return false;
+    }
+    auto* frame = dynamic_cast<CFrameHostWindow*>(window);
+    const bool layered = frame && frame->IsLayered();
+
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueHdc memory(::CreateCompatibleDC(nullptr));
+    UniqueHbitmap bitmap(::CreateDIBSection(memory.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!memory || !bitmap || !bits) {
+      error = "no memory bitmap of " + std::to_string(width) + "x" + std::to_string(height);
+      return false;
+    }
+    {
+      SelectObjectScope select(memory.get(), bitmap.get());
+      if (CControl* root = window->GetRootControl()) {
+        bool handled = false;
+        root->RouteMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height), handled);
+        handled = false;
+        root->RouteMessage(MSG_PAINT, reinterpret_cast<WPARAM>(memory.get()), 0, handled);
+      }
+      ::GdiFlush();
+    }
+    // A layered window shows the alpha the controls drew; any other window is opaque.
+    auto* pixels = static_cast<uint32_t*>(bits);
+    if (!layered)
+      for (size_t i = 0; i < size_t(width) * size_t(height); ++i) pixels[i] |= 0xFF000000u;
+    UniqueGpBitmap image;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(width, height, width * 4,
+                                                       layered ? PixelFormat32bppPARGB : PixelFormat32bppARGB,
+                                                       static_cast<BYTE*>(bits), image.put()) != Gdiplus::Ok ||
+        Gdiplus::DllExports::GdipSaveImageToFile(image.get(), ThreadAnsiToWide(png).c_str(), &kPngEncoder,
+                                                 nullptr) != Gdiplus::Ok) {
+      error = "cannot write " + png;
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace KRUI
