@@ -26,7 +26,7 @@ BitmapTable& BitmapTable::Instance() {
 bool BitmapTable::Load(const std::string& path) {
   if (!document_) document_.reset(new TiXmlDocument());
   // Refused before parsing: too deep a document would exhaust the stack in the parser.
-  if (path.empty() || !XmlFileNestingWithin(path) || !document_->LoadFile(path.c_str())) return false;
+  if (path.empty() || !LoadXmlWithin(*document_, path)) return false;
   documentPath_ = path;
   const TiXmlElement* root = document_->RootElement();
   if (!root || root->ValueStr() != "BitmapRoot") return false;

@@ -35,7 +35,7 @@ bool CLayoutLoader::Load(const std::string& path) {
   // The document stays even when it cannot be read, so a second Load also fails.
   document_.reset(new TiXmlDocument());
   // Refused before parsing: too deep a document would exhaust the stack in the parser.
-  if (!XmlFileNestingWithin(path) || !document_->LoadFile(path.c_str())) return false;
+  if (!LoadXmlWithin(*document_, path)) return false;
   path_ = path;
   g_documentPath = path;
   const TiXmlElement* root = document_->RootElement();

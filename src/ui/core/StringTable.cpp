@@ -21,7 +21,7 @@ StringTable& StringTable::Instance() {
 bool StringTable::Load(const std::string& path) {
   document_.reset(new TiXmlDocument());
   // Refused before parsing: too deep a document would exhaust the stack in the parser.
-  if (path.empty() || !XmlFileNestingWithin(path) || !document_->LoadFile(path.c_str())) return false;
+  if (path.empty() || !LoadXmlWithin(*document_, path)) return false;
   const TiXmlElement* root = document_->RootElement();
   if (!root || root->ValueStr() != "StringRoot") return false;
 

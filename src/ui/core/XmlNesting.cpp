@@ -1,8 +1,9 @@
 #include "ui/core/XmlNesting.h"
 
+#include <tinyxml.h>
+
+#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace KRUI {
 namespace {
@@ -67,11 +68,51 @@ size_t XmlNestingDepth(const char* data, size_t size) {
   return deepest;
 }
 
+namespace {
+
+// The whole file in one read (the stream iterators take many times longer).
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  bool ok = std::fseek(file, 0, SEEK_END) == 0;
+  const long size = ok ? std::ftell(file) : -1;
+  ok = ok && size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
+  if (ok) {
+    bytes.resize(static_cast<size_t>(size));
+    ok = size == 0 || std::fread(&bytes[0], 1, bytes.size(), file) == bytes.size();
+  }
+  std::fclose(file);
+  return ok;
+}
+
+}  // namespace
+
 bool XmlFileNestingWithin(const std::string& path, size_t limit) {
-  std::ifstream in(path.c_str(), std::ios::binary);
-  if (!in) return true;
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return true;
   return XmlNestingDepth(bytes.data(), bytes.size()) <= limit;
+}
+
+bool LoadXmlWithin(TiXmlDocument& document, const std::string& path, size_t limit) {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return false;
+  if (XmlNestingDepth(bytes.data(), bytes.size()) > limit) return false;
+  // CR LF and lone CR become LF, and the text ends at the first NUL, as when the library
+  // reads the file itself.
+  std::string text;
+  text.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size() && bytes[i] != '\0'; ++i) {
+    if (bytes[i] == '\r') {
+      text += '\n';
+      if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    } else {
+      text += bytes[i];
+    }
+  }
+  document.Clear();  // a document read before gives way, as with the library's loader
+  document.SetValue(path.c_str());
+  document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+  return !document.Error();
 }
 
 }  // namespace KRUI

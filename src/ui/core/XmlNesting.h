@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+class TiXmlDocument;
+
 namespace KRUI {
 
 // Deepest nesting any document may have; every real document stays far below it, and
@@ -20,5 +22,10 @@ size_t XmlNestingDepth(const char* data, size_t size);
 // False when the file exists and nests deeper than limit; a file that cannot be read is
 // left for the parser to refuse.
 bool XmlFileNestingWithin(const std::string& path, size_t limit = kXmlNestingLimit);
+
+// Reads the file once, refuses it when it nests deeper than limit, and parses it as the
+// library's own file loader would (line ends normalised, the text ending at a NUL byte).
+// False for a file that cannot be read, is too deep, or does not parse.
+bool LoadXmlWithin(TiXmlDocument& document, const std::string& path, size_t limit = kXmlNestingLimit);
 
 }  // namespace KRUI
