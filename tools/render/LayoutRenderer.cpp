@@ -12,6 +12,7 @@
 #include "ui/core/Paths.h"
 #include "ui/core/StringTable.h"
 #include "ui/windows/FrameHostWindow.h"
+#include "ui/windows/WindowPainter.h"
 
 namespace KRUI {
 
@@ -74,16 +75,9 @@ bool LayoutRenderer::Render(const std::string& folder, const std::string& window
     auto* frame = dynamic_cast<CFrameHostWindow*>(window);
     const bool layered = frame && frame->IsLayered();
 
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     UniqueHdc memory(::CreateCompatibleDC(nullptr));
-    UniqueHbitmap bitmap(::CreateDIBSection(memory.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueHbitmap bitmap(CreateAlphaBitmap(memory.get(), width, height, &bits));
     if (!memory || !bitmap || !bits) {
       error = "no memory bitmap of " + std::to_string(width) + "x" + std::to_string(height);
       return false;

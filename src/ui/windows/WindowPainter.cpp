@@ -5,11 +5,9 @@
 #include "ui/windows/WindowMessageDispatcher.h"
 
 namespace KRUI {
-namespace {
 
-// A zero-filled 32-bit top-down DIB: what no control drew stays fully transparent, and what
-// they drew keeps its alpha. A bitmap compatible with a 24-bit screen would drop alpha.
-HBITMAP CreateAlphaBitmap(HDC dc, int width, int height) {
+// A bitmap compatible with a 24-bit screen would drop alpha.
+HBITMAP CreateAlphaBitmap(HDC dc, int width, int height, void** bits) {
   BITMAPINFO bi = {};
   bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
   bi.bmiHeader.biWidth = width;
@@ -17,11 +15,11 @@ HBITMAP CreateAlphaBitmap(HDC dc, int width, int height) {
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  return ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  void* pixels = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &pixels, nullptr, 0);
+  if (bits) *bits = pixels;
+  return bitmap;
 }
-
-}  // namespace
 
 void PaintHostWindow(HWND hwnd, CWindowMessageDispatcher& dispatcher, bool layered) {
   if (layered) {

@@ -12,4 +12,8 @@ class CWindowMessageDispatcher;
 // the controls drew (UpdateLayeredWindow); otherwise the bitmap is copied to the window.
 void PaintHostWindow(HWND hwnd, CWindowMessageDispatcher& dispatcher, bool layered);
 
+// A zero-filled 32-bit top-down DIB section: what no control drew stays fully transparent,
+// and what they drew keeps its alpha. bits, when given, receives its pixels.
+HBITMAP CreateAlphaBitmap(HDC dc, int width, int height, void** bits = nullptr);
+
 }  // namespace KRUI
