@@ -29,20 +29,10 @@ namespace {
 constexpr size_t kDirsLimit = 255;
 
 std::vector<std::string> SplitDirs(const std::string& value) {
-  std::vector<std::string> names;
-  const bool cut = value.size() > kDirsLimit;
-  const std::string kept = cut ? value.substr(0, kDirsLimit) : value;
-  size_t start = 0;
-  while (start <= kept.size()) {
-    size_t comma = kept.find(',', start);
-    const bool last = comma == std::string::npos;
-    if (last) comma = kept.size();
-    // The last piece of a cut value is whole only when the cut fell on a comma.
-    const bool whole = !last || !cut || value[kDirsLimit] == ',';
-    if (comma > start && whole) names.push_back(kept.substr(start, comma - start));
-    if (last) break;
-    start = comma + 1;
-  }
+  std::vector<std::string> names = KRUI::ParseList(value, kDirsLimit);
+  // The last name of a cut value is whole only when the cut fell on a comma.
+  const bool cut = value.size() > kDirsLimit && value[kDirsLimit] != ',' && value[kDirsLimit - 1] != ',';
+  if (cut && !names.empty()) names.pop_back();
   return names;
 }
 

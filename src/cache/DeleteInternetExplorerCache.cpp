@@ -48,12 +48,6 @@ class EntryBuffer {
   DWORD size_;
 };
 
-void SetTextOf(KRUI::CControl* root, const char* id, const std::string& text) {
-  if (auto* control = dynamic_cast<KRUI::CTextControl*>(root ? root->FindChild(id) : nullptr)) {
-    control->SetText(text);
-  }
-}
-
 }  // namespace
 
 // Hidden window of the thread that runs the action: the worker posts its completion here.
@@ -144,8 +138,8 @@ void CDeleteInternetExplorerCache::ShowCompletionNotice() {
   KRUI::CHostWindow* dialog = loader.FindTopLevelWindow("dlg.msgbox2");
   if (!game || !dialog) return;
   KRUI::CControl* root = dialog->GetRootControl();
-  SetTextOf(root, "msgbox.title", KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeTitle));
-  SetTextOf(root, "msgbox.message", KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeMessage));
+  KRUI::CTextControl::SetChildText(root, "msgbox.title", KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeTitle));
+  KRUI::CTextControl::SetChildText(root, "msgbox.message", KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeMessage));
   dialog->Create(game->GetHwnd());
   dialog->SetActive(true);
   dialog->Show(0, false);

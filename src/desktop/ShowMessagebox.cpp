@@ -26,10 +26,6 @@ KRUI_DECLARE_ELEMENT("ShowMessagebox", kElementDeclaration);
 
 namespace {
 
-void SetChildText(KRUI::CControl* root, const char* id, const std::string& text) {
-  if (auto* control = dynamic_cast<KRUI::CTextControl*>(root->FindChild(id))) control->SetText(text);
-}
-
 // A button made without a caption keeps none.
 void SetChildCaption(KRUI::CControl* root, const char* id, const std::string& text) {
   if (auto* button = dynamic_cast<KRUI::CButtonControl*>(root->FindChild(id))) button->SetText(text);
@@ -57,8 +53,8 @@ bool CShowMessagebox::Execute(KRUI::CEventx& event) {
 
   if (KRUI::CControl* root = dialog->GetRootControl()) {
     // Every run sets every text, an absent attribute giving the empty one.
-    SetChildText(root, "msgbox.title", title_);
-    SetChildText(root, "msgbox.message", message_);
+    KRUI::CTextControl::SetChildText(root, "msgbox.title", title_);
+    KRUI::CTextControl::SetChildText(root, "msgbox.message", message_);
     SetChildCaption(root, "msgbox.yes", yes_);
     SetChildCaption(root, "msgbox.no", no_);
   }

@@ -45,6 +45,10 @@ Gdiplus::StringAlignment AlignmentFrom(const std::string& value) {
 
 }  // namespace
 
+void CTextControl::SetChildText(CControl* parent, const char* id, const std::string& text) {
+  if (auto* control = dynamic_cast<CTextControl*>(parent ? parent->FindChild(id) : nullptr)) control->SetText(text);
+}
+
 bool CTextControl::LoadAttributes(const AttributeMap& attributes) {
   CControl::LoadAttributes(attributes);
   font_.reset();

@@ -21,6 +21,9 @@ class CTextControl : public CControl {
   // Replaces the string; it is drawn at the window's next paint (no repaint is requested).
   void SetText(const std::string& text) { text_ = text; }
   const std::string& Text() const { return text_; }
+  // Sets the text of parent's direct child id when it is a text control (the message
+  // dialogs' "msgbox.title" and "msgbox.message"); anything else is left alone.
+  static void SetChildText(CControl* parent, const char* id, const std::string& text);
   // 0xAARRGGBB; the default 0 is fully transparent, so nothing shows.
   void SetColor(uint32_t argb) { color_ = argb; }
   uint32_t Color() const { return color_; }

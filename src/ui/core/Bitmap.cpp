@@ -20,10 +20,10 @@ void CBitmap::ReadFile() const noexcept {
     native_.reset();
     return;
   }
-  const_cast<CBitmap*>(this)->Narrow();
+  Narrow();
 }
 
-void CBitmap::Narrow() noexcept {
+void CBitmap::Narrow() const noexcept {
   Gdiplus::PixelFormat format = 0;
   if (!native_ || GdipGetImagePixelFormat(native_.get(), &format) != Gdiplus::Ok) return;
   if (format != PixelFormat64bppARGB && format != PixelFormat64bppPARGB && format != PixelFormat48bppRGB) return;

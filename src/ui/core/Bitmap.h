@@ -33,7 +33,7 @@ class CBitmap {
     return native_.get();
   }
   void ReadFile() const noexcept;
-  void Narrow() noexcept;
+  void Narrow() const noexcept;
 
   mutable UniqueGpBitmap native_;
   mutable Gdiplus::GpStatus status_ = Gdiplus::Ok;
