@@ -22,9 +22,7 @@ namespace {
 // <installation root>[\<gameName>]: the folder whose "layout" folder holds the documents;
 // empty when it cannot be named in MAX_PATH characters.
 std::string GameFolder() {
-  const std::string module = KRUI::ModuleFilePath();
-  if (module.empty()) return std::string();
-  std::string folder = KRUI::AppendPath(module, "..\\..\\");
+  std::string folder = KRUI::InstallationRoot();
   std::wstring gameName = KRUI::CommandLineSwitches::Instance().GetSwitch(L"gameName");
   if (!folder.empty() && !gameName.empty()) folder = KRUI::AppendPath(folder, KRUI::WideToThreadAnsi(gameName));
   return folder;

@@ -6,6 +6,7 @@
 #include "browser/CefRuntime.h"
 #include "browser/CefWebclient.h"
 #include "browser/DetachedPlacement.h"
+#include "browser/CefStringField.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
@@ -87,9 +88,7 @@ int CCefBrowserControl::CreateBrowser(HWND parent, const RECT& rect) {
   settings.size = sizeof(settings);
   // The document's text is already in the ANSI code page.
   std::wstring url = ThreadAnsiToWide(page_);
-  cef_string_t urlText = {};
-  urlText.str = const_cast<char16*>(url.c_str());
-  urlText.length = url.size();
+  cef_string_t urlText = CefStringView(url.c_str(), url.size());
   return library.browser_host_create_browser(&windowInfo, client_->ShareClient(), &urlText, &settings, nullptr);
 }
 

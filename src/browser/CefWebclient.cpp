@@ -9,6 +9,7 @@
 #include "browser/CefLibrary.h"
 #include "browser/CefMainThreadCall.h"
 #include "browser/CefTask.h"
+#include "browser/CefStringField.h"
 #include "ui/core/Encoding.h"
 
 namespace KRUI {
@@ -120,16 +121,13 @@ bool CefWebclient::LoadUrl(const std::wstring& url) {
   if (!browser->get_main_frame) return false;
   CCefRefPtr<cef_frame_t> frame = CCefRefPtr<cef_frame_t>::Adopt(browser->get_main_frame(browser.get()));
   if (!frame || !frame->load_url) return false;
-  cef_string_t text = {};
-  text.str = const_cast<char16*>(url.c_str());
-  text.length = url.size();
+  cef_string_t text = CefStringView(url.c_str(), url.size());
   frame->load_url(frame.get(), &text);
   return true;
 }
 
 void CefWebclient::PostLoadRetry(const std::wstring& url) {
-  AddRef();
-  CCefRefPtr<cef_client_t> self = CCefRefPtr<cef_client_t>::Adopt(client_.get());
+  CCefRefPtr<cef_client_t> self = CCefRefPtr<cef_client_t>::Adopt(client_.Share());
   CCefTask::Post(TID_UI, [self, url] { FromSelf(self.get())->LoadUrl(url); }, kRetryDelayMs);
 }
 
@@ -144,8 +142,7 @@ bool CefWebclient::ResizeBrowser(const RECT& rect) {
 }
 
 void CefWebclient::PostResizeRetry(const RECT& rect) {
-  AddRef();
-  CCefRefPtr<cef_client_t> self = CCefRefPtr<cef_client_t>::Adopt(client_.get());
+  CCefRefPtr<cef_client_t> self = CCefRefPtr<cef_client_t>::Adopt(client_.Share());
   CCefTask::Post(TID_UI, [self, rect] { FromSelf(self.get())->ResizeBrowser(rect); }, kRetryDelayMs);
 }
 

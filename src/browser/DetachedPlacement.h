@@ -20,7 +20,6 @@ class CDetachedPlacement {
   static constexpr UINT kHostBelowFlags =
       SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOSENDCHANGING;  // 0x41B
 
- private:
   // Puts the host directly under the tool window.
   static void HostBelow(HWND tool, HWND host, UINT flags);
 };

@@ -65,7 +65,6 @@ bool CWebBrowserControl::LoadAttributes(const AttributeMap& attributes) {
   ReadFlag(attributes, "child", child_);
   ReadFlag(attributes, "transacc", transacc_);
   ReadString(attributes, "transrb", transrb_);
-  transrbActive_ = !transrb_.empty();
   ReadString(attributes, "page", page_);
   ReadFlag(attributes, "debug", debug_);
   return true;
@@ -84,7 +83,7 @@ void CWebBrowserControl::SetVisible(bool visible) {
   } else if (visible) {
     ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kShowRaiseFlags);
     if (HWND host = host_ ? host_->GetHwnd() : nullptr) {
-      ::SetWindowPos(host, tool, 0, 0, 0, 0, CDetachedPlacement::kHostBelowFlags);
+      CDetachedPlacement::HostBelow(tool, host, CDetachedPlacement::kHostBelowFlags);
     }
   } else {
     ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kHideFlags);
@@ -213,7 +212,7 @@ bool CWebBrowserControl::PreTranslateMessage(MSG* msg) {
   if (transacc_ && msg->message >= WM_KEYDOWN && msg->message <= WM_UNICHAR && TranslateForPage(msg, consumed)) {
     return consumed;
   }
-  if (transrbActive_ && (msg->message == WM_RBUTTONDOWN || msg->message == WM_RBUTTONUP ||
+  if (!transrb_.empty() && (msg->message == WM_RBUTTONDOWN || msg->message == WM_RBUTTONUP ||
                          msg->message == WM_RBUTTONDBLCLK)) {
     if (transrb_ == "left") {
       // No position: the press lands where the cursor is.

@@ -63,7 +63,6 @@ class CWebBrowserControl : public CControl, public CEmbedBrowser, public _IMessa
   bool child_ = true;
   bool transacc_ = false;
   std::string transrb_;
-  bool transrbActive_ = false;
   bool debug_ = false;
   _CAcxHostWindow hostWindow_;
   ComPtr<IWebBrowser2> browser_;

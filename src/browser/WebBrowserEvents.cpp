@@ -24,17 +24,16 @@ const VARIANT* Argument(const DISPPARAMS& params, UINT index) {
 bool ArgumentText(const DISPPARAMS& params, UINT index, std::string& out) {
   const VARIANT* arg = Argument(params, index);
   if (!arg) return false;
+  BSTR text = nullptr;
   if (V_VT(arg) == VT_BSTR) {
-    const BSTR text = V_BSTR(arg);
-    out = text ? WideToThreadAnsi(std::wstring(text, ::SysStringLen(text))) : std::string();
-    return true;
+    text = V_BSTR(arg);
+  } else if (V_VT(arg) == (VT_BYREF | VT_BSTR) && V_BSTRREF(arg)) {
+    text = *V_BSTRREF(arg);
+  } else {
+    return false;
   }
-  if (V_VT(arg) == (VT_BYREF | VT_BSTR) && V_BSTRREF(arg)) {
-    const BSTR text = *V_BSTRREF(arg);
-    out = text ? WideToThreadAnsi(std::wstring(text, ::SysStringLen(text))) : std::string();
-    return true;
-  }
-  return false;
+  out = text ? WideToThreadAnsi(std::wstring(text, ::SysStringLen(text))) : std::string();
+  return true;
 }
 
 // Writes the handlers' answer into a by-reference Cancel argument.
