@@ -23,6 +23,20 @@ namespace {
 // serves them all.
 WNDPROC g_editProc = nullptr;
 
+// The flag a modifier key sets in a combination; none for any other key.
+bool* ModifierOf(HotkeyCombination& combination, unsigned key) {
+  switch (key) {
+    case VK_CONTROL:
+      return &combination.ctrl;
+    case VK_SHIFT:
+      return &combination.shift;
+    case VK_MENU:
+      return &combination.alt;
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
 
 LRESULT CHotkeyEditControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -83,19 +97,10 @@ void CHotkeyEditControl::OnKeyDown(unsigned key) {
   // A new key after a complete combination starts the next one; modifiers still held
   // from it count again only when pressed anew.
   if (IsComplete()) combination_ = HotkeyCombination();
-  switch (key) {
-    case VK_CONTROL:
-      combination_.ctrl = true;
-      break;
-    case VK_SHIFT:
-      combination_.shift = true;
-      break;
-    case VK_MENU:
-      combination_.alt = true;
-      break;
-    default:
-      combination_.key = key;
-      break;
+  if (bool* modifier = ModifierOf(combination_, key)) {
+    *modifier = true;
+  } else {
+    combination_.key = key;
   }
   Refresh();
 }
@@ -104,19 +109,7 @@ void CHotkeyEditControl::OnKeyUp(unsigned key) {
   pressed_.erase(key);
   // A complete combination stays on display after every key is released.
   if (IsComplete()) return;
-  switch (key) {
-    case VK_CONTROL:
-      combination_.ctrl = false;
-      break;
-    case VK_SHIFT:
-      combination_.shift = false;
-      break;
-    case VK_MENU:
-      combination_.alt = false;
-      break;
-    default:
-      break;
-  }
+  if (bool* modifier = ModifierOf(combination_, key)) *modifier = false;
   Refresh();
 }
 

@@ -156,17 +156,12 @@ std::string GameLinter::Nearest(const std::string& word, const std::vector<std::
 
 void GameLinter::Run(const std::string& folder) {
   folder_ = folder;
-  Gdiplus::GdiplusStartupInput input;
-  ULONG_PTR token = 0;
-  const bool gdiplus = Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+  const GdiplusScope gdiplus;  // image sizes are read through GDI+
   LintStrings();
   LintBitmaps(kBitmaps, true);
   LintBitmaps(kBitmaps2, false);
   LintConfig();
   LintLayout();
-  topLevel_.clear();
-  documents_.clear();
-  if (gdiplus) Gdiplus::GdiplusShutdown(token);
 }
 
 std::unique_ptr<TiXmlDocument> GameLinter::Parse(const std::string& relative, bool required) {
@@ -262,7 +257,6 @@ void GameLinter::LintStrings() {
     before.emplace(id, entry);
   }
   strings_ = before;
-  documents_.push_back(std::move(document));
 }
 
 void GameLinter::LintBitmaps(const std::string& relative, bool required) {
@@ -341,7 +335,6 @@ void GameLinter::LintBitmaps(const std::string& relative, bool required) {
       report_.Warning(relative, e->Row(), "unknown entry " + Quote(kind) + " (Bitmap or BitmapList): it is ignored");
     }
   }
-  documents_.push_back(std::move(document));
 }
 
 void GameLinter::LintConfig() {
@@ -349,9 +342,9 @@ void GameLinter::LintConfig() {
   const std::string path = AppendPath(folder_, kConfig);
   if (path.empty() || !FileExists(path)) return;
   std::vector<char> sections(32 * 1024);
+  std::vector<char> keys(32 * 1024);
   const DWORD got = ::GetPrivateProfileSectionNamesA(sections.data(), static_cast<DWORD>(sections.size()), path.c_str());
   for (const char* s = sections.data(); s < sections.data() + got && *s; s += strlen(s) + 1) {
-    std::vector<char> keys(32 * 1024);
     const DWORD n = ::GetPrivateProfileSectionA(s, keys.data(), static_cast<DWORD>(keys.size()), path.c_str());
     for (const char* k = keys.data(); k < keys.data() + n && *k; k += strlen(k) + 1) {
       const std::string line = k;
@@ -448,7 +441,6 @@ void GameLinter::LintLayout() {
                                                     std::to_string(active[0]->Line()) + ") opens at start-up");
   for (auto& node : topLevel_) CheckReferences(*node);
   topLevel_.clear();  // the nodes point into the document
-  documents_.push_back(std::move(document));
 }
 
 const GameLinter::Node* GameLinter::WindowById(const std::string& id) const {

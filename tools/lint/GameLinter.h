@@ -73,7 +73,6 @@ class GameLinter {
   std::set<std::string> bitmaps_;
   std::map<std::string, std::map<std::string, std::string>> config_;
   std::vector<std::unique_ptr<Node>> topLevel_;
-  std::vector<std::unique_ptr<TiXmlDocument>> documents_;
 };
 
 }  // namespace KRUI

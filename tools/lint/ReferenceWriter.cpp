@@ -33,11 +33,12 @@ std::string ReferenceWriter::Markdown() {
       "id, or `owner` for the window holding the element; *control path* is `root:child:...` "
       "from a window's root control; *bitmap id* names an entry of bitmap.xml or bitmap2.xml.\n\n";
   out += "| element | kind |\n| --- | --- |\n";
-  for (const auto& name : registry.Names()) {
+  const std::vector<std::string> names = registry.Names();
+  for (const auto& name : names) {
     const ElementDeclaration* d = registry.Declaration(name);
     out += "| [" + name + "](#" + name + ") | " + (d ? ElementKindName(d->kind) : "undeclared") + " |\n";
   }
-  for (const auto& name : registry.Names()) {
+  for (const auto& name : names) {
     const ElementDeclaration* d = registry.Declaration(name);
     out += "\n## " + name + "\n\n";
     if (!d) {

@@ -21,22 +21,6 @@ namespace {
 // GDI+'s built-in PNG encoder.
 const CLSID kPngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 
-class GdiplusScope {
- public:
-  GdiplusScope() {
-    Gdiplus::GdiplusStartupInput input;
-    ok_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
-  }
-  ~GdiplusScope() {
-    if (ok_) Gdiplus::GdiplusShutdown(token_);
-  }
-  bool ok() const { return ok_; }
-
- private:
-  ULONG_PTR token_ = 0;
-  bool ok_ = false;
-};
-
 }  // namespace
 
 bool LayoutRenderer::Render(const std::string& folder, const std::string& windowId, const std::string& png,

@@ -87,6 +87,25 @@ using UniqueGpBrush = UniqueHandle<HandleTraits<Gdiplus::GpBrush*, DeleteGpBrush
 using UniqueGpFont = UniqueHandle<HandleTraits<Gdiplus::GpFont*, DeleteGpFont>>;
 using UniqueGpStringFormat = UniqueHandle<HandleTraits<Gdiplus::GpStringFormat*, DeleteGpStringFormat>>;
 
+// GDI+ started for the owner's lifetime; ok() is false when it did not start.
+class GdiplusScope {
+ public:
+  GdiplusScope() noexcept {
+    Gdiplus::GdiplusStartupInput input;
+    ok_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
+  }
+  ~GdiplusScope() {
+    if (ok_) Gdiplus::GdiplusShutdown(token_);
+  }
+  GdiplusScope(const GdiplusScope&) = delete;
+  GdiplusScope& operator=(const GdiplusScope&) = delete;
+  bool ok() const noexcept { return ok_; }
+
+ private:
+  ULONG_PTR token_ = 0;
+  bool ok_ = false;
+};
+
 // A DC borrowed from a window (GetDC), given back with ReleaseDC.
 class WindowDc {
  public:
