@@ -61,9 +61,9 @@ std::vector<std::string> SplitOn(const std::string& text, char separator) {
   }
 }
 
-// Every part a number and at least count of them.
+// At least count items, split as the runtime splits them (empty items dropped), each a number.
 bool NumbersAtLeast(const std::string& text, size_t count) {
-  const auto parts = SplitOn(text, ',');
+  const auto parts = ParseList(text, std::string::npos);
   if (parts.size() < count) return false;
   for (size_t i = 0; i < count; ++i)
     if (!IsNumber(parts[i])) return false;
