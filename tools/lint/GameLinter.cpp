@@ -287,6 +287,7 @@ void GameLinter::LintBitmaps(const std::string& relative, bool required) {
       report_.Error(relative, e.Row(), "image file " + Quote(file) + " not found: it draws nothing");
       return false;
     }
+    namedFiles_.insert(path);
     if (!ImageSize(path, width, height)) {
       report_.Error(relative, e.Row(), "image file " + Quote(file) + " cannot be read: it draws nothing");
       return false;
@@ -459,7 +460,10 @@ void GameLinter::CheckFile(const std::string& file, int line, const std::string&
   if (path.empty()) return;
   const std::string layoutFolder = ParentFolder(AppendPath(folder_, Native(kLayout)));
   const std::string full = CombinePath(layoutFolder, Utf8ToAnsi(path));
-  if (full.empty() || !FileExists(full)) report_.Error(file, line, what + " file " + Quote(path) + " not found");
+  if (full.empty() || !FileExists(full))
+    report_.Error(file, line, what + " file " + Quote(path) + " not found");
+  else
+    namedFiles_.insert(full);
 }
 
 void GameLinter::CheckReferences(Node& node) {

@@ -22,6 +22,9 @@ class GameLinter {
   ~GameLinter();
   // folder: the installation folder (holding layout/ and conf.dat).
   void Run(const std::string& folder);
+  // After Run: the full paths of the existing files the documents name (the images of the
+  // bitmap tables, the icons of layout.xml), each once, sorted.
+  const std::set<std::string>& NamedFiles() const { return namedFiles_; }
 
   // The registered name nearest to word (edit distance), or "" when none is near.
   static std::string Nearest(const std::string& word, const std::vector<std::string>& candidates);
@@ -73,6 +76,7 @@ class GameLinter {
   std::set<std::string> bitmaps_;
   std::map<std::string, std::map<std::string, std::string>> config_;
   std::vector<std::unique_ptr<Node>> topLevel_;
+  std::set<std::string> namedFiles_;
 };
 
 }  // namespace KRUI

@@ -42,6 +42,10 @@ std::string Utf8ToAnsi(const std::string& utf8) {
   return ToNarrow(CP_ACP, ToWide(CP_UTF8, utf8));
 }
 std::string WideToAnsi(const std::wstring& wide) { return ToNarrow(CP_ACP, wide); }
+std::string AnsiToUtf8(const std::string& ansi) {
+  if (IsAscii(ansi)) return ansi;
+  return ToNarrow(CP_UTF8, ToWide(CP_ACP, ansi));
+}
 std::string CodePageToAnsi(unsigned codePage, const std::string& text) {
   if (codePage == ::GetACP()) return text;
   return ToNarrow(CP_ACP, ToWide(codePage, text));

@@ -11,6 +11,8 @@ std::wstring Utf8ToWide(const std::string& utf8);
 // form become the system default character.
 std::string Utf8ToAnsi(const std::string& utf8);
 std::string WideToAnsi(const std::wstring& wide);
+// Runtime text (CP_ACP) to UTF-8, for tools that print file names to other programs.
+std::string AnsiToUtf8(const std::string& ansi);
 // Text written in a fixed code page (the runtime's own messages) to runtime text; exact
 // where that is the ANSI code page, the default character for what the ANSI page lacks.
 std::string CodePageToAnsi(unsigned codePage, const std::string& text);

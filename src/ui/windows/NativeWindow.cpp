@@ -1,5 +1,7 @@
 #include "ui/windows/NativeWindow.h"
 
+#include "app/LauncherResources.h"
+
 namespace KRUI {
 
 CNativeWindow::~CNativeWindow() {
@@ -20,6 +22,14 @@ HWND CNativeWindow::CreateNative(const wchar_t* className, UINT classStyle, DWOR
     wc.lpfnWndProc = &CNativeWindow::StaticWindowProc;
     wc.hInstance = instance;
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    // The program's own icon (none in a program without one) for the taskbar and Alt+Tab: a
+    // window's `icon` attribute still replaces it through WM_SETICON. Shared icons, never
+    // destroyed.
+    wc.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(KRUI_LAUNCHER_ICON), IMAGE_ICON, 0, 0,
+                                               LR_DEFAULTSIZE | LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(KRUI_LAUNCHER_ICON), IMAGE_ICON,
+                                                 ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                                 LR_SHARED));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = className;
     if (!::RegisterClassExW(&wc)) return nullptr;
