@@ -132,32 +132,6 @@ void CAxContainer::OnSetFocus() {
   oleObject_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, this, 0, hwnd_, &rect);
 }
 
-// IUnknown
-
-STDMETHODIMP CAxContainer::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
-    *out = static_cast<IOleClientSite*>(this);
-  } else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) {
-    *out = static_cast<IOleInPlaceSite*>(this);
-  } else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame) {
-    *out = static_cast<IOleInPlaceFrame*>(this);
-  } else {
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  AddRef();
-  return S_OK;
-}
-
-STDMETHODIMP_(ULONG) CAxContainer::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&refs_)); }
-
-STDMETHODIMP_(ULONG) CAxContainer::Release() {
-  const LONG refs = ::InterlockedDecrement(&refs_);
-  if (refs == 0) delete this;
-  return static_cast<ULONG>(refs);
-}
-
 // IOleClientSite
 
 STDMETHODIMP CAxContainer::SaveObject() { return E_NOTIMPL; }

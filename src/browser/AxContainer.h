@@ -7,17 +7,19 @@
 #include <ole2.h>
 #include <oleidl.h>
 
+#include "browser/ComObject.h"
 #include "ui/core/Handles.h"
 
 namespace KRUI {
 
-class CAxContainer final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
+class CAxContainer final : public ComObject<IOleClientSite, ComAlso<IOleInPlaceSite, IOleWindow>,
+                                            ComAlso<IOleInPlaceFrame, IOleInPlaceUIWindow>> {
  public:
   // The container of a host window; none for any other window. Borrowed.
   static CAxContainer* FromWindow(HWND hwnd);
   // Made at the window's WM_CREATE; false when there is no memory for it.
   static bool AttachTo(HWND hwnd);
-  // At WM_NCDESTROY: closes the control and drops the window's reference.
+  // At WM_NCDESTROY: drops the window's reference (and closes a control still there).
   static void DetachFrom(HWND hwnd);
 
   // Creates the control by class identifier and in-place activates it at the window's
@@ -37,10 +39,6 @@ class CAxContainer final : public IOleClientSite, public IOleInPlaceSite, public
   // An in-place active windowed control covers the client area: no background to erase.
   bool CoversClientArea() const { return inPlaceActive_; }
 
-  // IUnknown
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-  STDMETHODIMP_(ULONG) AddRef() override;
-  STDMETHODIMP_(ULONG) Release() override;
   // IOleClientSite
   STDMETHODIMP SaveObject() override;
   STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) override;
@@ -78,10 +76,9 @@ class CAxContainer final : public IOleClientSite, public IOleInPlaceSite, public
 
  private:
   explicit CAxContainer(HWND hwnd) : hwnd_(hwnd) {}
-  ~CAxContainer() = default;
+  ~CAxContainer() override = default;
   RECT ClientRect() const;
 
-  LONG refs_ = 1;
   HWND hwnd_;
   ComPtr<IUnknown> control_;
   ComPtr<IOleObject> oleObject_;

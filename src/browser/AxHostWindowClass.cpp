@@ -72,6 +72,11 @@ LRESULT CAxHostWindowClass::HandleMessage(HWND hwnd, UINT message, WPARAM wParam
     case WM_ERASEBKGND:
       if (container && container->CoversClientArea()) return 1;
       break;
+    case WM_DESTROY:
+      // The control's own windows, children of this one, still exist here (they are gone
+      // by WM_NCDESTROY): it is deactivated, closed and let go of while it can tear them down.
+      if (container) container->ReleaseControl();
+      break;
     case WM_NCDESTROY:
       CAxContainer::DetachFrom(hwnd);
       break;

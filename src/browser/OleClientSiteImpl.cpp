@@ -11,32 +11,6 @@ void ClearOut(T** out) {
 
 }  // namespace
 
-STDMETHODIMP COleClientSiteImpl::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
-    *out = static_cast<IOleClientSite*>(this);
-  } else if (iid == IID_IServiceProvider) {
-    *out = static_cast<IServiceProvider*>(this);
-  } else if (iid == IID_IOleCommandTarget) {
-    *out = static_cast<IOleCommandTarget*>(this);
-  } else if (iid == IID_IDocHostUIHandler) {
-    *out = static_cast<IDocHostUIHandler*>(this);
-  } else {
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  AddRef();
-  return S_OK;
-}
-
-STDMETHODIMP_(ULONG) COleClientSiteImpl::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&refs_)); }
-
-STDMETHODIMP_(ULONG) COleClientSiteImpl::Release() {
-  const LONG refs = ::InterlockedDecrement(&refs_);
-  if (refs == 0) delete this;
-  return static_cast<ULONG>(refs);
-}
-
 // IOleClientSite: nothing is saved, named, contained or shown on request.
 
 STDMETHODIMP COleClientSiteImpl::SaveObject() { return E_NOTIMPL; }

@@ -7,12 +7,12 @@
 #include <mshtmhst.h>
 #include <servprov.h>
 
+#include "browser/ComObject.h"
+
 namespace KRUI {
 
-class COleClientSiteImpl final : public IOleClientSite,
-                                 public IServiceProvider,
-                                 public IOleCommandTarget,
-                                 public IDocHostUIHandler {
+class COleClientSiteImpl final
+    : public ComObject<IOleClientSite, IServiceProvider, IOleCommandTarget, IDocHostUIHandler> {
  public:
   // Host-info flags added to the browser's: no help menu, no 3-D border, no scroll bars,
   // no outer 3-D border.
@@ -22,10 +22,6 @@ class COleClientSiteImpl final : public IOleClientSite,
   // One reference, owned by the caller.
   COleClientSiteImpl() = default;
 
-  // IUnknown
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-  STDMETHODIMP_(ULONG) AddRef() override;
-  STDMETHODIMP_(ULONG) Release() override;
   // IOleClientSite
   STDMETHODIMP SaveObject() override;
   STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) override;
@@ -57,8 +53,7 @@ class COleClientSiteImpl final : public IOleClientSite,
   STDMETHODIMP FilterDataObject(IDataObject* object, IDataObject** replacement) override;
 
  private:
-  ~COleClientSiteImpl() = default;
-  LONG refs_ = 1;
+  ~COleClientSiteImpl() override = default;
 };
 
 }  // namespace KRUI

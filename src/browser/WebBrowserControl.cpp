@@ -22,7 +22,7 @@ static const ::KRUI::ElementDeclaration kElementDeclaration = {
         {"page", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the first address"},
         {"child", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "a child window of the host"},
         {"transacc", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "passes accelerator keys to the page"},
-        {"transrb", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "\"left\": right clicks act as left clicks"},
+        {"transrb", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "\"left\": right clicks and double-clicks act as left ones; any other text swallows them"},
         {"debug", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "shows script errors"},
     },
     {{101, "before navigate (text: the address; result cancels)"}, {102, "new window (text: the address; result cancels)"}, {103, "document complete"}},
@@ -75,20 +75,23 @@ int CWebBrowserControl::AddChild(CControl*) { return 0; }
 void CWebBrowserControl::SetVisible(bool visible) {
   HWND tool = hostWindow_.Handle();
   if (!tool) return;
-  // The window's own flag: a child of a hidden host is "shown" even though it cannot be seen.
+  // The flag is the state. The window's style is not: following the host clears it while
+  // the host is hidden or minimised, and the host's showing and restoring read the flag.
+  visible_ = visible;
+  HWND host = host_ ? host_->GetHwnd() : nullptr;
+  // A child is seen with its host; a detached window only over a visible, restored host,
+  // never floating over the desktop on its own.
+  const bool show = visible && (child_ || (host && ::IsWindowVisible(host) && !::IsIconic(host)));
   const bool shown = (::GetWindowLongW(tool, GWL_STYLE) & WS_VISIBLE) != 0;
-  if (visible == shown) return;
+  if (show == shown) return;
   if (child_) {
-    ::ShowWindow(tool, visible ? SW_SHOWNA : SW_HIDE);
-  } else if (visible) {
+    ::ShowWindow(tool, show ? SW_SHOWNA : SW_HIDE);
+  } else if (show) {
     ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kShowRaiseFlags);
-    if (HWND host = host_ ? host_->GetHwnd() : nullptr) {
-      CDetachedPlacement::HostBelow(tool, host, CDetachedPlacement::kHostBelowFlags);
-    }
+    CDetachedPlacement::HostBelow(tool, host, CDetachedPlacement::kHostBelowFlags);
   } else {
     ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kHideFlags);
   }
-  visible_ = visible;
 }
 
 LRESULT CWebBrowserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -212,18 +215,30 @@ bool CWebBrowserControl::PreTranslateMessage(MSG* msg) {
   if (transacc_ && msg->message >= WM_KEYDOWN && msg->message <= WM_UNICHAR && TranslateForPage(msg, consumed)) {
     return consumed;
   }
+  // A right double-click is translated with the presses: it arrives as the second press of a
+  // double-click, and injected as a left press it makes the page's left double-click.
   if (!transrb_.empty() && (msg->message == WM_RBUTTONDOWN || msg->message == WM_RBUTTONUP ||
                          msg->message == WM_RBUTTONDBLCLK)) {
+    // What this filter injected itself is never translated again.
+    if (::GetMessageExtraInfo() == static_cast<LPARAM>(kInjectedMark)) return false;
     if (transrb_ == "left") {
       // No position: the press lands where the cursor is.
       INPUT input = {};
       input.type = INPUT_MOUSE;
-      input.mi.dwFlags = msg->message == WM_RBUTTONUP ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+      input.mi.dwFlags = InjectedLeftButton(msg->message != WM_RBUTTONUP, ::GetSystemMetrics(SM_SWAPBUTTON) != 0);
+      input.mi.dwExtraInfo = kInjectedMark;
       ::SendInput(1, &input, sizeof(input));
     }
     return true;  // the right button itself never reaches the page
   }
   return false;
+}
+
+DWORD CWebBrowserControl::InjectedLeftButton(bool down, bool swapped) {
+  // Injected input is the physical button: with the buttons swapped, the right one is the
+  // left click (and the left one would arrive as a right click, to be translated again).
+  if (swapped) return down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+  return down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
 }
 
 }  // namespace KRUI

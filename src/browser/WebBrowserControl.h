@@ -30,7 +30,8 @@ class CWebBrowserControl : public CControl, public CEmbedBrowser, public _IMessa
   bool LoadAttributes(const AttributeMap& attributes) override;
   // No child elements.
   int AddChild(CControl* control) override;
-  // Shows or hides the ActiveX host window by placement; nothing before it exists.
+  // Keeps the flag and shows the ActiveX host window where the host lets it be seen (a
+  // detached one only over a visible, restored host); nothing before it exists.
   void SetVisible(bool visible) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
@@ -40,9 +41,13 @@ class CWebBrowserControl : public CControl, public CEmbedBrowser, public _IMessa
   bool Refresh(bool ignoreCache) override;
 
   // transacc: keyboard messages for the page go to its in-place active object first;
-  // transrb: right clicks on the page become left clicks ("left") or vanish.
+  // transrb: right clicks and double-clicks on the page become left ones ("left") or vanish.
   bool PreTranslateMessage(MSG* msg) override;
 
+  // The mouse input transrb injects for a left press or release, by the system's button
+  // swap setting; the input carries kInjectedMark.
+  static DWORD InjectedLeftButton(bool down, bool swapped);
+  static constexpr ULONG_PTR kInjectedMark = 0x4B525242;  // "KRRB"
   // What the control holds, for the actions and for tests.
   HWND AxHostWindow() const { return hostWindow_.Handle(); }
   IWebBrowser2* Browser() const { return browser_.get(); }

@@ -81,25 +81,6 @@ void CWebBrowserEvents::Unadvise() {
   if (point && cookie) point->Unadvise(cookie);
 }
 
-STDMETHODIMP CWebBrowserEvents::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID_DWebBrowserEvents2) {
-    *out = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) CWebBrowserEvents::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&refs_)); }
-
-STDMETHODIMP_(ULONG) CWebBrowserEvents::Release() {
-  const LONG refs = ::InterlockedDecrement(&refs_);
-  if (refs == 0) delete this;
-  return static_cast<ULONG>(refs);
-}
-
 STDMETHODIMP CWebBrowserEvents::GetTypeInfoCount(UINT* count) {
   if (!count) return E_POINTER;
   *count = 0;

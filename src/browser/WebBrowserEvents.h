@@ -3,8 +3,10 @@
 // decides whether a navigation or a new window goes ahead.
 #pragma once
 #include <windows.h>
+#include <exdisp.h>
 #include <ocidl.h>
 
+#include "browser/ComObject.h"
 #include "ui/core/Handles.h"
 
 namespace KRUI {
@@ -16,7 +18,7 @@ constexpr int kBrowserEventBeforeNavigate = 101;  // text: the URL; result's low
 constexpr int kBrowserEventNewWindow = 102;       // text: the target URL; result = Cancel
 constexpr int kBrowserEventDocumentComplete = 103;
 
-class CWebBrowserEvents final : public IDispatch {
+class CWebBrowserEvents final : public ComObject<ComAlso<IDispatch, DWebBrowserEvents2>> {
  public:
   // One reference, owned by the caller; owner is not owned.
   explicit CWebBrowserEvents(CControl* owner) : owner_(owner) {}
@@ -27,10 +29,6 @@ class CWebBrowserEvents final : public IDispatch {
   void Disconnect();
   bool IsConnected() const { return cookie_ != 0; }
 
-  // IUnknown
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-  STDMETHODIMP_(ULONG) AddRef() override;
-  STDMETHODIMP_(ULONG) Release() override;
   // IDispatch: only Invoke is used by a connection point.
   STDMETHODIMP GetTypeInfoCount(UINT* count) override;
   STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
@@ -39,12 +37,11 @@ class CWebBrowserEvents final : public IDispatch {
                       EXCEPINFO* exception, UINT* argError) override;
 
  private:
-  ~CWebBrowserEvents() = default;
+  ~CWebBrowserEvents() override = default;
   void Unadvise();
   void OnBeforeNavigate2(const DISPPARAMS& params);
   void OnNewWindow3(const DISPPARAMS& params);
 
-  LONG refs_ = 1;
   CControl* owner_;
   ComPtr<IConnectionPoint> point_;
   DWORD cookie_ = 0;

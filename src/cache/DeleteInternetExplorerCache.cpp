@@ -33,6 +33,10 @@ constexpr unsigned kNoticeCodePage = 936;
 const char kNoticeTitle[] = "\xC7\xE5\xC0\xED\xBB\xBA\xB4\xE6";                          // 清理缓存
 const char kNoticeMessage[] = "\xC7\xE5\xC0\xED\xBB\xBA\xB4\xE6\xB3\xC9\xB9\xA6\xA3\xA1";  // 清理缓存成功！
 
+// While the notice dialog runs for someone else, the notice is tried again this often.
+constexpr UINT_PTR kRetryTimer = 1;
+constexpr UINT kRetryMilliseconds = 250;
+
 using UniqueUrlCacheFind = KRUI::UniqueHandle<KRUI::HandleTraits<HANDLE, ::FindCloseUrlCache>>;
 
 // An entry buffer of the size the cache asked for, aligned for the entry record.
@@ -62,7 +66,7 @@ class CDeleteInternetExplorerCache::_NotifyWindow : public KRUI::CNativeWindow {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == kCompletionMessage) {
+    if (message == kCompletionMessage || (message == WM_TIMER && wParam == kRetryTimer)) {
       action_.OnCompletion();
       return 1;
     }
@@ -107,8 +111,15 @@ unsigned long __stdcall CDeleteInternetExplorerCache::Worker(void* self) {
 }
 
 void CDeleteInternetExplorerCache::OnCompletion() {
-  ShowCompletionNotice();  // modal: returns when the user has closed the notice
-  busy_ = false;
+  // The notice dialog is already running (another question, say): it is left alone and
+  // the notice comes once it has closed.
+  const HWND notify = notify_->Handle();
+  ::KillTimer(notify, kRetryTimer);
+  if (!ShowCompletionNotice()) {
+    ::SetTimer(notify, kRetryTimer, kRetryMilliseconds, nullptr);
+    return;
+  }
+  busy_ = false;  // after the modal notice has been closed
 }
 
 void CDeleteInternetExplorerCache::ClearUrlCache() {
@@ -132,15 +143,17 @@ void CDeleteInternetExplorerCache::ClearUrlCache() {
   }
 }
 
-void CDeleteInternetExplorerCache::ShowCompletionNotice() {
+bool CDeleteInternetExplorerCache::ShowCompletionNotice() {
   KRUI::CLayoutLoader& loader = KRUI::CLayoutLoader::Instance();
   KRUI::CHostWindow* game = loader.FindTopLevelWindow("wnd.game");
   KRUI::CHostWindow* dialog = loader.FindTopLevelWindow("dlg.msgbox2");
-  if (!game || !dialog) return;
+  if (!game || !dialog) return true;
+  if (dialog->GetHwnd()) return false;  // running: its texts are someone else's
   KRUI::CControl* root = dialog->GetRootControl();
   KRUI::CTextControl::SetChildText(root, "msgbox.title", KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeTitle));
   KRUI::CTextControl::SetChildText(root, "msgbox.message", KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeMessage));
   dialog->Create(game->GetHwnd());
   dialog->SetActive(true);
   dialog->Show(0, false);
+  return true;
 }

@@ -1,6 +1,7 @@
 // "DeleteInternetExplorerCache": deletes every entry of the system's URL cache, on the
 // calling thread ("sync" absent or "true") or on a worker thread that reports back to a
-// hidden window, which then shows the layout's "dlg.msgbox2" notice over "wnd.game".
+// hidden window, which then shows the layout's "dlg.msgbox2" notice over "wnd.game" (after
+// that dialog's current run, when it is running for something else).
 #pragma once
 #include <memory>
 
@@ -22,7 +23,9 @@ class CDeleteInternetExplorerCache : public KRUI::CAction {
   // Deletes every URL cache entry it can; locked entries are skipped.
   static void ClearUrlCache();
   // The completion notice: the texts into "dlg.msgbox2", shown modally over "wnd.game".
-  static void ShowCompletionNotice();
+  // False, touching nothing, while that dialog is running; true once shown and closed, or
+  // when the layout has no such dialog or window.
+  static bool ShowCompletionNotice();
 
   // The worker's completion message to the notify window.
   static constexpr unsigned kCompletionMessage = 0x0400 + 2;  // WM_USER + 2

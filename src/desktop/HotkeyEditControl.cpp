@@ -1,5 +1,7 @@
 #include "desktop/HotkeyEditControl.h"
 
+#include <imm.h>
+
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
@@ -52,6 +54,8 @@ void CHotkeyEditControl::Subclass() {
   auto previous = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CHotkeyEditControl::EditProc)));
   if (previous && previous != &CHotkeyEditControl::EditProc) g_editProc = previous;
+  // No input method composes text into the box: it takes keys only.
+  ::ImmAssociateContext(edit, nullptr);
 }
 
 LRESULT CALLBACK CHotkeyEditControl::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -61,12 +65,20 @@ LRESULT CALLBACK CHotkeyEditControl::EditProc(HWND hwnd, UINT message, WPARAM wP
       switch (message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-          self->OnKeyDown(static_cast<unsigned>(wParam));
+          // An input method's stand-in code is no key the player pressed.
+          if (wParam != VK_PROCESSKEY) self->OnKeyDown(static_cast<unsigned>(wParam));
           return 0;
         case WM_KEYUP:
         case WM_SYSKEYUP:
-          self->OnKeyUp(static_cast<unsigned>(wParam));
+          if (wParam != VK_PROCESSKEY) self->OnKeyUp(static_cast<unsigned>(wParam));
           return 0;
+        // Alt+letter would reach the system (Alt+Space opens the window menu) and composed
+        // or dead-key characters would be typed.
+        case WM_SYSCHAR:
+        case WM_SYSDEADCHAR:
+        case WM_DEADCHAR:
+        case WM_IME_CHAR:
+        case WM_IME_COMPOSITION:
         case WM_CHAR:
         // Pasting, cutting, clearing and undoing from the box's own menu would put
         // characters in (or take the shown combination out) just as typing would.

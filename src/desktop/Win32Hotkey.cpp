@@ -20,9 +20,19 @@ static const ::KRUI::ElementDeclaration kElementDeclaration = {
     {}};
 KRUI_DECLARE_ELEMENT("Win32Hotkey", kElementDeclaration);
 
-CWin32Hotkey::~CWin32Hotkey() {
-  if (atom_) ::GlobalDeleteAtom(atom_);
+namespace {
+
+// The how-manieth hotkey element of the process this one is.
+unsigned NextOrdinal() {
+  static unsigned made = 0;
+  return ++made;
 }
+
+}  // namespace
+
+CWin32Hotkey::CWin32Hotkey() : ordinal_(NextOrdinal()) {}
+
+CWin32Hotkey::~CWin32Hotkey() { DeleteAtom(); }
 
 bool CWin32Hotkey::LoadAttributes(const KRUI::AttributeMap& attributes) {
   CWin32Component::LoadAttributes(attributes);
@@ -36,6 +46,9 @@ LRESULT CWin32Hotkey::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, 
   LRESULT result = CWin32Component::HandleMessage(message, wParam, lParam, handled);
   if (message == WM_CREATE || message == kHotkeyReloadMessage) {
     Register();
+  } else if (message == WM_DESTROY) {
+    Unregister();
+    DeleteAtom();  // global atoms outlive the process: this one goes with its window
   } else if (message == WM_HOTKEY && registrationId_ != -1 && wParam == static_cast<WPARAM>(registrationId_)) {
     OnHotkey();
   }
@@ -43,11 +56,8 @@ LRESULT CWin32Hotkey::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, 
 }
 
 void CWin32Hotkey::Register() {
+  Unregister();
   HWND hwnd = host_ ? host_->GetHwnd() : nullptr;
-  if (registrationId_ != -1) {
-    ::UnregisterHotKey(hwnd, registrationId_);
-    registrationId_ = -1;
-  }
   const std::string text = KRUI::CAppConfiger::Instance().Read(group_, key_, "");
   if (text.empty()) return;
   const HotkeyCombination combination = ParseHotkeyText(text);
@@ -67,12 +77,27 @@ void CWin32Hotkey::OnHotkey() {
   RaiseEvent(this, (pressCount_ & 1) ? kHotkeyOddPressEvent : kHotkeyEvenPressEvent);
 }
 
+void CWin32Hotkey::Unregister() {
+  if (registrationId_ == -1) return;
+  ::UnregisterHotKey(host_ ? host_->GetHwnd() : nullptr, registrationId_);
+  registrationId_ = -1;
+}
+
+void CWin32Hotkey::DeleteAtom() {
+  if (atom_) ::GlobalDeleteAtom(atom_);
+  atom_ = 0;
+}
+
 ATOM CWin32Hotkey::Atom() {
   if (atom_) return atom_;
-  // Named after this element, not after its configuration entry: two elements reading the
-  // same entry still get identifiers of their own, so each press reaches one of them only.
-  wchar_t name[64] = {0};
-  std::swprintf(name, 64, L"KRUI.Win32Hotkey.%lu.%p", ::GetCurrentProcessId(), static_cast<void*>(this));
+  // Named after this element's place among the process's hotkeys, not after its
+  // configuration entry: two elements reading the same entry still get identifiers of their
+  // own, so each press reaches one of them only. Every launch uses the same names, so even
+  // a launcher that ends without destroying its windows never fills the session's table
+  // (a hotkey identifier belongs to its window: other launchers holding the atom too are
+  // no matter).
+  wchar_t name[40] = {0};
+  std::swprintf(name, 40, L"KRUI.Win32Hotkey.%u", ordinal_);
   atom_ = ::GlobalAddAtomW(name);
   return atom_;
 }

@@ -1,6 +1,6 @@
 // "Win32Hotkey": one system-wide hotkey whose combination is read from conf.dat
 // ("config-group" section, "config-key" key). Registered when the host window is created
-// and again on message 2001; presses raise 201 and 202 in turn.
+// and again on message 2001, given up with the window; presses raise 201 and 202 in turn.
 #pragma once
 #include <windows.h>
 
@@ -15,6 +15,7 @@ constexpr int kHotkeyEvenPressEvent = 202;
 
 class CWin32Hotkey : public KRUI::CWin32Component {
  public:
+  CWin32Hotkey();
   ~CWin32Hotkey() override;
 
   // "id", "visible" (no effect), then "config-group" and "config-key".
@@ -29,6 +30,8 @@ class CWin32Hotkey : public KRUI::CWin32Component {
 
  private:
   void Register();
+  void Unregister();
+  void DeleteAtom();
   void OnHotkey();
   // This element's own identifier from the global atom table (0 when none could be had).
   ATOM Atom();
@@ -40,4 +43,5 @@ class CWin32Hotkey : public KRUI::CWin32Component {
   unsigned modifiers_ = 0;
   unsigned keyCode_ = 0;
   ATOM atom_ = 0;
+  unsigned ordinal_;
 };

@@ -26,6 +26,12 @@ namespace {
 // Message, icon, tip, and the tip shown as the standard tool tip.
 constexpr UINT kRecordFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
 
+// Broadcast to top-level windows when the taskbar has been made again, without our icon.
+UINT TaskbarCreatedMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
 }  // namespace
 
 bool CWin32TrayIcon::LoadAttributes(const KRUI::AttributeMap& attributes) {
@@ -48,7 +54,14 @@ LRESULT CWin32TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
   LRESULT result = CWin32Component::HandleMessage(message, wParam, lParam, handled);
   if (handled) return result;
   if (message == WM_CREATE) {
+    TaskbarCreatedMessage();  // registered before the first broadcast can come
     if (visible_) Show();
+  } else if (message == WM_DESTROY) {
+    // The shell forgets an icon only when asked: none is left behind by a closed launcher.
+    if (shown_) Hide();
+    shown_ = false;
+  } else if (message == TaskbarCreatedMessage() && message != 0) {
+    if (shown_) Add();  // the new taskbar has lost the icon that was shown
   } else if (message == kTrayCallbackMessage) {
     // The low word of lParam is the mouse message seen over the icon.
     switch (LOWORD(lParam)) {
@@ -86,8 +99,13 @@ NOTIFYICONDATAW CWin32TrayIcon::MakeRecord(bool withTip) {
 
 void CWin32TrayIcon::Show() {
   CWin32Component::Show();  // the host window exists from here on
+  Add();
+}
+
+void CWin32TrayIcon::Add() {
   NOTIFYICONDATAW record = MakeRecord(true);
-  shown_ = ::Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+  // The shell refuses to add an icon it holds already: then it is shown all the same.
+  shown_ = ::Shell_NotifyIconW(NIM_ADD, &record) != FALSE || ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
 void CWin32TrayIcon::Hide() {

@@ -1,5 +1,6 @@
 // "Win32TrayIcon": the launcher's icon in the notification area. A double-click raises
-// 102, a right-button release 103; Show/Hide/Toggle add and remove it.
+// 102, a right-button release 103; Show/Hide/Toggle add and remove it. A shown icon is added
+// again when the taskbar is made again, and removed when its host window is destroyed.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
@@ -21,7 +22,7 @@ class CWin32TrayIcon : public KRUI::CWin32Component {
   // "id", "visible", then "icon" (relative to the layout document's folder) and "tip".
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
-  // Adds the icon; shown tells whether the shell took it.
+  // Adds the icon; shown tells whether the shell holds it (also when it did already).
   void Show() override;
   void Hide() override;
   void Toggle(int command, int code) override;
@@ -33,6 +34,8 @@ class CWin32TrayIcon : public KRUI::CWin32Component {
   const std::string& Tip() const { return tip_; }
 
  private:
+  void Add();
+
   KRUI::UniqueHicon icon_;
   std::string tip_;
   bool shown_ = false;

@@ -124,11 +124,26 @@ TEST(Win32TrayIcon, AddedAtCreationTogglesRefusesASecondAddAndRaisesClicks) {
   EXPECT_FALSE(tray->IsShown() || InTray(hwnd));
   tray->Toggle(0, 0);
   EXPECT_TRUE(tray->IsShown() && InTray(hwnd));
-  tray->Show();  // a second add is refused; the icon stays
-  EXPECT_FALSE(tray->IsShown());
-  EXPECT_TRUE(InTray(hwnd));
-  quiet->Hide();  // removing an icon never added does not make it count as shown
+  tray->Show();  // a second add is refused, but the icon is there: still shown, and a
+  EXPECT_TRUE(tray->IsShown() && InTray(hwnd));  // toggle still takes it away
+  tray->Toggle(0, 0);
+  EXPECT_FALSE(tray->IsShown() || InTray(hwnd));
+  tray->Toggle(0, 0);
+
+  // A new taskbar has lost the icons: a shown one is added again, a hidden one is not.
+  const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+  NOTIFYICONDATAW lost = tray->MakeRecord(false);
+  ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &lost));
+  ::SendMessageTimeoutW(HWND_BROADCAST, taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, 3000, nullptr);
+  EXPECT_TRUE(tray->IsShown() && InTray(hwnd));
+  tray->Hide();
+  ::SendMessageTimeoutW(HWND_BROADCAST, taskbarCreated, 0, 0, SMTO_ABORTIFHUNG, 3000, nullptr);
+  EXPECT_FALSE(tray->IsShown() || InTray(hwnd));
+  // Removing an icon never added does not make it count as shown (while the other is
+  // hidden: the two share the host window's icon 0).
+  quiet->Hide();
   EXPECT_FALSE(quiet->IsShown());
+  tray->Show();
 
   DeskTrail().clear();
   for (UINT m : {WM_MOUSEMOVE, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP})
@@ -201,22 +216,55 @@ TEST(Win32ContextMenu, PopsUpBesideThePointerAndTheChoiceReachesItsItem) {
   EXPECT_EQ(299, g_menuRect.top);
 }
 
+// Whether the window's icon was still in the tray at its last message (the shell here
+// forgets the icons of a window that is gone, Windows does not).
+WNDPROC g_componentsProc = nullptr;
+bool g_inTrayAtEnd = false;
+LRESULT CALLBACK WatchLastMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) g_inTrayAtEnd = InTray(hwnd);
+  return ::CallWindowProcW(g_componentsProc, hwnd, message, wParam, lParam);
+}
+
+// Destroys the component window and waits until it is gone.
+void CloseComponents() {
+  HWND hwnd = Components()->GetHwnd();
+  g_componentsProc = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchLastMessage)));
+  Components()->Close();
+  PumpUntil([&] { return !::IsWindow(hwnd); }, 3000);
+}
+
 TEST(Win32ContextMenu, LivesFromTheHostsCreationToItsDestruction) {
   auto* menu3 = Component<CWin32ContextMenu>("menu3");
   auto* tray = Component<CWin32TrayIcon>("tray");
-  ASSERT_TRUE(menu3 && tray);
+  auto* other = Component<CWin32Hotkey>("hk-other");
+  ASSERT_TRUE(menu3 && tray && other && other->RegistrationId() != -1);
+  wchar_t atomName[64] = {0};
+  ASSERT_NE(0u, ::GlobalGetAtomNameW(static_cast<ATOM>(other->RegistrationId()), atomName, 64));
   HWND hwnd = Components()->GetHwnd();
-  Components()->Close();
-  PumpUntil([&] { return !::IsWindow(hwnd); }, 3000);
+  ASSERT_TRUE(tray->IsShown() && InTray(hwnd));
+  CloseComponents();
   EXPECT_EQ(nullptr, menu3->Menu());
-  // A new host window: a new menu, the icon added again, the hotkeys registered again.
+  EXPECT_FALSE(g_inTrayAtEnd);  // no ghost icon left in the tray
+  EXPECT_EQ(-1, other->RegistrationId());
+  // Earlier runs of the launcher that never destroyed their windows may hold the name too:
+  // theirs go here, so that the next destruction shows this window's alone.
+  for (int i = 0; i < 1000 && ::GlobalFindAtomW(atomName); ++i) ::GlobalDeleteAtom(::GlobalFindAtomW(atomName));
+
+  // A new host window: a new menu, the icon added again, the hotkeys registered again
+  // under the same names, as in every launch.
   ASSERT_NE(nullptr, Components()->Create(nullptr));
   EXPECT_EQ(5, ::GetMenuItemCount(menu3->Menu()));
-  EXPECT_TRUE(tray->IsShown());
+  EXPECT_TRUE(tray->IsShown() && InTray(Components()->GetHwnd()));
   DeskTrail().clear();
   Chord({VK_SHIFT, 'C'});
   EXPECT_EQ((Trail{"other-201"}), TrailOf(1));  // its third press: the count lives on
-  tray->Hide();
+  wchar_t again[64] = {0};
+  ::GlobalGetAtomNameW(static_cast<ATOM>(other->RegistrationId()), again, 64);
+  EXPECT_STREQ(atomName, again);
+  // Its destruction leaves no atom in the session's table.
+  CloseComponents();
+  EXPECT_EQ(0, ::GlobalFindAtomW(atomName)) << atomName;
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Edit boxes in a settings window and a dialog, and the hotkey box driven by real key
 // presses, with the reader and writer actions moving its value to and from conf.dat.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <imm.h>
 
 #include <string>
 
@@ -159,6 +161,17 @@ class KeysIntoABox {
   HHOOK hook_;
 };
 
+// System commands of the thread (the window menu Alt+Space opens, say): counted, and never
+// carried out.
+int g_systemCommands = 0;
+LRESULT CALLBACK RefuseSystemCommands(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_SYSCOMMAND) {
+    ++g_systemCommands;
+    return 1;
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 TEST(HotkeyEdit, TheReaderFillsItAndPressedKeysMakeTheCombination) {
   auto* hk = SettingsControl<CHotkeyEditControl>("root:hk");
   ASSERT_NE(nullptr, hk);
@@ -223,6 +236,24 @@ TEST(HotkeyEdit, TheReaderFillsItAndPressedKeysMakeTheCombination) {
   ResetConf({});
   Settings()->RaiseEvent(Settings(), 71);
   EXPECT_EQ("none", KRUI::CAppConfiger::Instance().Read("hotkey", "saved", "none"));
+
+  // Keys only: no input method composes into the box, its stand-in key (229) is no key,
+  // and Alt+Space never reaches the system.
+  EXPECT_EQ(nullptr, ::ImmGetContext(box));
+  ::SendMessageW(box, WM_IME_CHAR, L'x', 0);
+  keys.Send(VK_PROCESSKEY, true);
+  keys.Send(VK_PROCESSKEY, false);
+  EXPECT_EQ("Q", BoxText(box));
+  EXPECT_EQ("81", hk->GetValue());
+  HHOOK cbt = ::SetWindowsHookExW(WH_CBT, &RefuseSystemCommands, nullptr, ::GetCurrentThreadId());
+  g_systemCommands = 0;
+  for (bool down : {true, false}) {
+    keys.Send(down ? VK_MENU : VK_SPACE, down);
+    keys.Send(down ? VK_SPACE : VK_MENU, down);
+  }
+  ::UnhookWindowsHookEx(cbt);
+  EXPECT_EQ("alt_32", hk->GetValue());
+  EXPECT_EQ(0, g_systemCommands);
 }
 
 TEST(Edit, APlainBoxTakesTypingAndTheWriterStoresItsEmptyValue) {

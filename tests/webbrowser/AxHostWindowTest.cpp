@@ -26,6 +26,20 @@ HWND ControlWindow(IUnknown* control) {
   return hwnd;
 }
 
+// Whether the window's container still held its control when the window's WM_DESTROY was
+// done: after it, the system destroys the control's own windows, children of this one.
+HWND g_dying = nullptr;
+bool g_heldAfterDestroy = true;
+LRESULT CALLBACK AfterDestroy(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->hwnd == g_dying && call->message == WM_DESTROY) {
+    ComPtr<IUnknown> held;
+    held.attach(reinterpret_cast<IUnknown*>(::SendMessageW(g_dying, CAxHostWindowClass::GetControlMessage(), 0, 0)));
+    g_heldAfterDestroy = held.get() != nullptr;
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 struct TitleCase {
   const wchar_t* className;
   const wchar_t* title;
@@ -66,8 +80,14 @@ TEST(AxHostWindow, HostsTheControlNamedByItsTitleInPlaceSizedToTheWindowAndLetsG
     EXPECT_EQ(hwnd, siteWindow);
     site.reset();
 
-    // Destroyed, the window closes the control: the test's references are the last ones.
+    // Destroyed, the window closes the control while the control's windows still exist, and
+    // the test's references are the last ones.
+    g_dying = hwnd;
+    g_heldAfterDestroy = true;
+    HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterDestroy, nullptr, ::GetCurrentThreadId());
     ::DestroyWindow(hwnd);
+    ::UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(g_heldAfterDestroy);
     PumpMessagesFor(20);
     EXPECT_EQ(0u, host->Release()) << "the control still holds the site";
     EXPECT_EQ(0u, control->Release()) << "the window still holds the control";

@@ -6,27 +6,9 @@ namespace KRUITest {
 namespace {
 
 // The document: an IDispatch that is also the page's in-place active object.
-class FakeDocument final : public IDispatch, public IOleInPlaceActiveObject {
+class FakeDocument final : public KRUI::ComObject<IDispatch, KRUI::ComAlso<IOleInPlaceActiveObject, IOleWindow>> {
  public:
   explicit FakeDocument(FakeBrowserLog& log) : log_(log) {}
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IDispatch) {
-      *out = static_cast<IDispatch*>(this);
-    } else if (iid == IID_IOleInPlaceActiveObject || iid == IID_IOleWindow) {
-      *out = static_cast<IOleInPlaceActiveObject*>(this);
-    } else {
-      *out = nullptr;
-      return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-  STDMETHODIMP_(ULONG) Release() override {
-    const ULONG refs = --refs_;
-    if (refs == 0) delete this;
-    return refs;
-  }
   STDMETHODIMP GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
   STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
@@ -45,28 +27,12 @@ class FakeDocument final : public IDispatch, public IOleInPlaceActiveObject {
   STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
 
  private:
-  ULONG refs_ = 1;
   FakeBrowserLog& log_;
 };
 
-class FakeFactory final : public IClassFactory {
+class FakeFactory final : public KRUI::ComObject<IClassFactory> {
  public:
   FakeFactory(FakeBrowserKind kind, FakeBrowserLog& log) : kind_(kind), log_(log) {}
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-    if (iid != IID_IUnknown && iid != IID_IClassFactory) {
-      *out = nullptr;
-      return E_NOINTERFACE;
-    }
-    *out = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-  STDMETHODIMP_(ULONG) Release() override {
-    const ULONG refs = --refs_;
-    if (refs == 0) delete this;
-    return refs;
-  }
   STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
     *out = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
@@ -88,7 +54,6 @@ class FakeFactory final : public IClassFactory {
   STDMETHODIMP LockServer(BOOL) override { return S_OK; }
 
  private:
-  ULONG refs_ = 1;
   FakeBrowserKind kind_;
   FakeBrowserLog& log_;
 };
@@ -104,23 +69,6 @@ FakeBrowserRegistration::FakeBrowserRegistration(FakeBrowserKind kind, FakeBrows
 FakeBrowserRegistration::~FakeBrowserRegistration() {
   if (cookie_) ::CoRevokeClassObject(cookie_);
   factory_->Release();
-}
-
-STDMETHODIMP FakeBrowser::QueryInterface(REFIID iid, void** out) {
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IWebBrowser || iid == IID_IWebBrowserApp ||
-      iid == IID_IWebBrowser2) {
-    *out = static_cast<IWebBrowser2*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) FakeBrowser::Release() {
-  const ULONG refs = --refs_;
-  if (refs == 0) delete this;
-  return refs;
 }
 
 STDMETHODIMP FakeBrowser::Navigate(BSTR url, VARIANT*, VARIANT*, VARIANT*, VARIANT*) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "browser/ComObject.h"
+
 namespace KRUITest {
 
 enum class FakeBrowserKind { kRefused, kNoWebBrowser2, kBrowser };
@@ -34,12 +36,9 @@ class FakeBrowserRegistration {
 };
 
 // The browser: IWebBrowser2 with Navigate, Stop, Refresh and get_Document; the rest E_NOTIMPL.
-class FakeBrowser final : public IWebBrowser2 {
+class FakeBrowser final : public KRUI::ComObject<KRUI::ComAlso<IWebBrowser2, IDispatch, IWebBrowser, IWebBrowserApp>> {
  public:
   explicit FakeBrowser(FakeBrowserLog& log) : log_(log) {}
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-  STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-  STDMETHODIMP_(ULONG) Release() override;
   STDMETHODIMP Navigate(BSTR url, VARIANT*, VARIANT*, VARIANT*, VARIANT*) override;
   STDMETHODIMP Stop() override;
   STDMETHODIMP Refresh() override;
@@ -74,7 +73,6 @@ class FakeBrowser final : public IWebBrowser2 {
 #undef KRUI_FAKE_NOTIMPL
 
  private:
-  ULONG refs_ = 1;
   FakeBrowserLog& log_;
 };
 

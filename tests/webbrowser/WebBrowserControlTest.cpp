@@ -268,25 +268,39 @@ TEST(WebBrowserControl, IsListedOnceAsAFilterAndLeavesWithItsHostWindow) {
   }
 }
 
+// The second left press of a double-click, as the window under the pointer gets it.
+constexpr UINT kSecondLeftPress = 0;
+
 struct RightButtonCase {
   const char* transrb;
+  int clicks;       // 2: a double-click
+  ULONG_PTR mark;   // the input's dwExtraInfo
   std::vector<UINT> seen;  // button messages that reach the page, the middle-click marker last
 };
 
 TEST(WebBrowserControl, RightClicksOnThePageBecomeLeftClicksOrVanishWithTransrb) {
+  const ULONG_PTR ours = CWebBrowserControl::kInjectedMark;
   const RightButtonCase cases[] = {
-      {"transrb=\"left\"", {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP}},
-      {"transrb=\"none\"", {WM_MBUTTONDOWN, WM_MBUTTONUP}},
-      {"", {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP}},
+      {"transrb=\"left\"", 1, 0, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP}},
+      {"transrb=\"none\"", 1, 0, {WM_MBUTTONDOWN, WM_MBUTTONUP}},
+      {"", 1, 0, {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP}},
+      // A right double-click is a left double-click.
+      {"transrb=\"left\"", 2, 0,
+       {WM_LBUTTONDOWN, WM_LBUTTONUP, kSecondLeftPress, WM_LBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP}},
+      // Right-button input the filter injected itself (as it does with the buttons swapped)
+      // is never translated again.
+      {"transrb=\"left\"", 1, ours, {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN, WM_MBUTTONUP}},
   };
   for (const RightButtonCase& c : cases) {
-    SCOPED_TRACE(c.transrb);
+    SCOPED_TRACE(std::string(c.transrb) + " clicks " + std::to_string(c.clicks) + " mark " + std::to_string(c.mark));
     BrowserWindow w(std::string("pos=\"0,0\" size=\"400,300\" ") + c.transrb);
     w.Open();
     HWND ax = w.Browser()->AxHostWindow();
     ASSERT_NE(nullptr, ax);
     MessageLog log(ax, WM_LBUTTONDOWN, WM_MBUTTONDBLCLK);  // behind the control's filter
-    RightClickAt(CentreOf(ax));
+    HWND page = ::WindowFromPoint(CentreOf(ax));
+    const bool doubleClicks = (::GetClassLongW(page, GCL_STYLE) & CS_DBLCLKS) != 0;
+    RightClickAt(CentreOf(ax), c.clicks, c.mark);
     // Once the loop is idle, a middle click marks the end of what the right click caused.
     struct Context {
       MessageLog* log;
@@ -307,7 +321,31 @@ TEST(WebBrowserControl, RightClicksOnThePageBecomeLeftClicksOrVanishWithTransrb)
           return std::find(m.begin(), m.end(), static_cast<UINT>(WM_MBUTTONUP)) != m.end();
         },
         &context, 5000);
-    EXPECT_EQ(c.seen, log.messages);
+    std::vector<UINT> seen = c.seen;
+    std::replace(seen.begin(), seen.end(), kSecondLeftPress,
+                 static_cast<UINT>(doubleClicks ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN));
+    EXPECT_EQ(seen, log.messages);
+    // What the filter injected carries its mark.
+    for (size_t i = 0; i < log.messages.size(); ++i) {
+      if (log.messages[i] >= WM_LBUTTONDOWN && log.messages[i] <= WM_LBUTTONDBLCLK) {
+        EXPECT_EQ(static_cast<LPARAM>(ours), log.extraInfo[i]) << i;
+      }
+    }
+  }
+}
+
+// The input that stands for a left click, by the button swap setting (injected input is the
+// physical button; Wine here does not swap it, so only the choice can be checked).
+TEST(WebBrowserControl, TransrbInjectsWhatArrivesAsALeftClickInEitherSwapSetting) {
+  const struct {
+    bool down, swapped;
+    DWORD flags;
+  } rows[] = {{true, false, MOUSEEVENTF_LEFTDOWN},
+              {false, false, MOUSEEVENTF_LEFTUP},
+              {true, true, MOUSEEVENTF_RIGHTDOWN},
+              {false, true, MOUSEEVENTF_RIGHTUP}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.flags, CWebBrowserControl::InjectedLeftButton(row.down, row.swapped)) << row.down << row.swapped;
   }
 }
 
@@ -352,6 +390,35 @@ TEST(WebBrowserControl, SetVisibleShowsAndHidesTheActiveXWindowOnlyOnceItExists)
     EXPECT_TRUE(::IsWindowVisible(ax));
     if (!c.childPlacement) {
       EXPECT_EQ(ax, ::GetWindow(w.Hwnd(), GW_HWNDPREV));
+    }
+  }
+}
+
+// The control's flag is its state: set while the host is minimised or hidden, it is what
+// the host shows when it comes back, and a detached page never floats over the desktop.
+TEST(WebBrowserControl, SetVisibleWhileTheHostIsAwayHoldsWhenItComesBack) {
+  for (const PlacementCase& c : {kPlacements[0], kPlacements[2]}) {
+    for (int away : {SW_MINIMIZE, SW_HIDE}) {
+      for (bool visible : {false, true}) {
+        SCOPED_TRACE(std::string(c.child) + (away == SW_HIDE ? " hidden " : " minimised ") + (visible ? "show" : "hide"));
+        BrowserWindow w(std::string("pos=\"0,0\" size=\"200,100\" ") + c.child);
+        HWND host = w.Open();
+        CWebBrowserControl* control = w.Browser();
+        HWND ax = control->AxHostWindow();
+        ASSERT_NE(nullptr, ax);
+        control->SetVisible(!visible);
+        ::ShowWindow(host, away);
+        PumpMessagesFor(20);
+        control->SetVisible(visible);
+        PumpMessagesFor(20);
+        if (!c.childPlacement) {
+          EXPECT_FALSE(::IsWindowVisible(ax)) << "floating over the desktop";
+        }
+        ::ShowWindow(host, away == SW_HIDE ? SW_SHOWNA : SW_RESTORE);
+        PumpMessagesFor(20);
+        EXPECT_EQ(visible, control->IsVisible());
+        EXPECT_EQ(visible, ::IsWindowVisible(ax) != FALSE);
+      }
     }
   }
 }

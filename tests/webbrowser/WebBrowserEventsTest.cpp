@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <exdispid.h>
 
+#include <algorithm>
+
 #include "browser/WebBrowserEvents.h"
 #include "webbrowser/WebBrowserTestSupport.h"
 
@@ -41,12 +43,18 @@ class Arguments {
     return *this;
   }
   Arguments& Cancel() { return Add(VT_BYREF | VT_BOOL); }
+  // An argument passed by reference whose pointer is null.
+  Arguments& NullRef(VARTYPE type) {
+    nulls_.push_back(values_.size());
+    return Add(VT_BYREF | type);
+  }
   Arguments& Empty() { return Add(VT_EMPTY); }
 
   // Invokes the sink and returns the Cancel value it wrote (or its first value).
   VARIANT_BOOL InvokeOn(IDispatch* sink, DISPID id) {
     size_t innerIndex = 0;
     for (VARIANT& v : values_) {
+      if (std::find(nulls_.begin(), nulls_.end(), static_cast<size_t>(&v - values_.data())) != nulls_.end()) continue;
       if (V_VT(&v) == (VT_BYREF | VT_VARIANT)) V_VARIANTREF(&v) = &inner_[innerIndex++];
       if (V_VT(&v) == (VT_BYREF | VT_BOOL)) V_BOOLREF(&v) = &cancel_;
       if (V_VT(&v) == VT_DISPATCH) V_DISPATCH(&v) = nullptr;
@@ -72,6 +80,7 @@ class Arguments {
   }
   std::vector<VARIANT> values_;
   std::vector<VARIANT> inner_;
+  std::vector<size_t> nulls_;
   VARIANT_BOOL cancel_ = 0x5A5A;  // untouched marker
 };
 
@@ -134,6 +143,20 @@ TEST(WebBrowserEvents, TurnBrowserEventsIntoElementEventsAndAnswerWithTheResult)
          return a;
        },
        -1, {}, kUntouched},
+      {"URL by reference through a null pointer", DISPID_BEFORENAVIGATE2,
+       [] {
+         Arguments a;
+         a.Dispatch().NullRef(VT_VARIANT).Empty().Empty().Empty().Empty().Cancel();
+         return a;
+       },
+       -1, {}, kUntouched},
+      {"Cancel by reference through a null pointer", DISPID_NEWWINDOW3,
+       [] {
+         Arguments a;
+         a.Dispatch().NullRef(VT_BOOL).Number(0).Text(L"http://example.com/opener").NullRef(VT_BSTR);
+         return a;
+       },
+       -1, {{102, false, ""}}, kUntouched},
       {"an event nobody handles", DISPID_NAVIGATEERROR, [] { return BeforeNavigate(L"http://a.example/"); }, -1,
        {}, kUntouched},
   };

@@ -68,15 +68,6 @@ void DispidLog::Disconnect() {
 
 DispidLog::~DispidLog() { Disconnect(); }
 
-STDMETHODIMP DispidLog::QueryInterface(REFIID iid, void** out) {
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID_DWebBrowserEvents2) {
-    *out = static_cast<IDispatch*>(this);
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
 STDMETHODIMP DispidLog::GetTypeInfoCount(UINT* count) {
   *count = 0;
   return S_OK;
@@ -95,7 +86,10 @@ MessageLog::~MessageLog() { Application::Get()->RemoveMessageFilter(this); }
 
 bool MessageLog::PreTranslateMessage(MSG* msg) {
   if (msg->message < first_ || msg->message > last_) return false;
-  if (msg->hwnd == root_ || ::IsChild(root_, msg->hwnd)) messages.push_back(msg->message);
+  if (msg->hwnd == root_ || ::IsChild(root_, msg->hwnd)) {
+    messages.push_back(msg->message);
+    extraInfo.push_back(::GetMessageExtraInfo());
+  }
   return false;
 }
 
@@ -155,13 +149,15 @@ POINT CentreOf(HWND hwnd) {
   return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-void RightClickAt(POINT at) {
+void RightClickAt(POINT at, int clicks, ULONG_PTR mark) {
   ::SetCursorPos(at.x, at.y);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-  ::SendInput(2, input, sizeof(INPUT));
+  INPUT input[4] = {};
+  for (int i = 0; i < 2 * clicks && i < 4; ++i) {
+    input[i].type = INPUT_MOUSE;
+    input[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN;
+    input[i].mi.dwExtraInfo = mark;
+  }
+  ::SendInput(clicks > 1 ? 4 : 2, input, sizeof(INPUT));
 }
 
 }  // namespace KRUITest

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/MessageFilter.h"
+#include "browser/ComObject.h"
 #include "browser/WebBrowserControl.h"
 #include "support/TempDir.h"
 #include "ui/core/Action.h"
@@ -33,17 +34,15 @@ class RecordBrowserEventAction : public KRUI::CAction {
 };
 
 // A DWebBrowserEvents2 sink of the test's own, beside the control's: logs every dispatch id.
-class DispidLog : public IDispatch {
+// It lives on the test's stack: the reference it is made with is never given back.
+class DispidLog final : public KRUI::ComObject<KRUI::ComAlso<IDispatch, DWebBrowserEvents2>> {
  public:
   // Connects to the browser; false when it cannot.
   bool Connect(IUnknown* browser);
   void Disconnect();
-  ~DispidLog();
+  ~DispidLog() override;
   std::vector<DISPID> ids;
 
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }  // lives on the test's stack
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
   STDMETHODIMP GetTypeInfoCount(UINT* count) override;
   STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
@@ -62,6 +61,7 @@ class MessageLog : public KRUI::_IMessageFilter {
   ~MessageLog() override;
   bool PreTranslateMessage(MSG* msg) override;
   std::vector<UINT> messages;
+  std::vector<LPARAM> extraInfo;  // of each message, as the loop took it
 
  private:
   HWND root_;
@@ -96,7 +96,8 @@ class BrowserWindow {
 
 // Screen centre of a window.
 POINT CentreOf(HWND hwnd);
-// A right button press and release at a screen point, through the input queue.
-void RightClickAt(POINT at);
+// A right button press and release (two of them: a double-click) at a screen point, through
+// the input queue, the input marked with mark (its dwExtraInfo).
+void RightClickAt(POINT at, int clicks = 1, ULONG_PTR mark = 0);
 
 }  // namespace KRUITest
