@@ -30,7 +30,8 @@ bool InterceptedDisposition(cef_window_open_disposition_t disposition) {
   return disposition == WOD_CURRENT_TAB || (disposition >= WOD_NEW_FOREGROUND_TAB && disposition <= WOD_NEW_WINDOW);
 }
 
-// Browsers of the shutdown's list: each client on it holds one reference of its own.
+// Clients the shutdown waits for (a browser open or being made): the list holds a reference
+// to each.
 std::mutex g_shutdownMutex;
 std::vector<CefWebclient*> g_shutdownList;
 
@@ -122,11 +123,13 @@ CCefRefPtr<cef_browser_t> CefWebclient::Browser() {
 
 bool CefWebclient::HasBrowser() { return static_cast<bool>(Browser()); }
 
-bool CefWebclient::KeepUntilBrowser(const std::wstring* url, const RECT* rect) {
+CCefRefPtr<cef_browser_t> CefWebclient::BrowserOrKeep(const std::wstring* url, const RECT* rect) {
   {
+    // One decision under one lock: a browser that arrives meanwhile takes the request now.
     std::lock_guard<std::mutex> lock(mutex_);
+    if (browser_) return browser_;
     // Once a close was asked for (or the browser has gone), nothing will come to wait for.
-    if (browser_ || closing_) return false;
+    if (closing_) return {};
     if (url) {
       keptUrl_ = *url;
       hasKeptUrl_ = true;
@@ -135,11 +138,11 @@ bool CefWebclient::KeepUntilBrowser(const std::wstring* url, const RECT* rect) {
       keptRect_ = *rect;
       hasKeptRect_ = true;
     }
-    if (retryPosted_) return true;
+    if (retryPosted_) return {};
     retryPosted_ = true;
   }
   PostRetry();
-  return true;
+  return {};
 }
 
 void CefWebclient::PostRetry() {
@@ -178,22 +181,15 @@ void CefWebclient::RetryKept() {
 }
 
 bool CefWebclient::LoadUrl(const std::wstring& url) {
-  CCefRefPtr<cef_browser_t> browser = Browser();
-  if (!browser) {
-    KeepUntilBrowser(&url, nullptr);
-    return false;
-  }
-  if (!browser->get_main_frame) return false;
+  CCefRefPtr<cef_browser_t> browser = BrowserOrKeep(&url, nullptr);
+  if (!browser || !browser->get_main_frame) return false;
   LoadInMainFrame(browser, url);
   return true;
 }
 
 bool CefWebclient::ResizeBrowser(const RECT& rect) {
-  CCefRefPtr<cef_browser_t> browser = Browser();
-  if (!browser) {
-    KeepUntilBrowser(nullptr, &rect);
-    return false;
-  }
+  CCefRefPtr<cef_browser_t> browser = BrowserOrKeep(nullptr, &rect);
+  if (!browser) return false;
   HWND window = WindowOf(browser);
   if (!window) return false;
   MoveWindowTo(window, rect);

@@ -73,9 +73,9 @@ class CefWebclient : public CCefRefCounted {
   ~CefWebclient() override;
 
   CCefRefPtr<cef_browser_t> Browser();
-  // Without a browser: keeps url and/or rect as the latest request and makes sure one retry
-  // task is under way. False when nothing waits for a browser any more.
-  bool KeepUntilBrowser(const std::wstring* url, const RECT* rect);
+  // The browser; without one, keeps url and/or rect as the latest request (unless nothing
+  // waits for a browser any more) and makes sure one retry task is under way.
+  CCefRefPtr<cef_browser_t> BrowserOrKeep(const std::wstring* url, const RECT* rect);
   void PostRetry();
   // The retry task's work (runtime's UI thread): serves what was kept once the browser is
   // there, drops it once nothing will come, looks again later otherwise.
