@@ -34,7 +34,7 @@ STANDIN_HOOK HWND krui_standin_browser_window(int index) {
   return browser ? browser->Window() : nullptr;
 }
 
-// Tasks the program posted that are still queued on the UI thread.
+// Tasks the program posted that wait on the UI thread (not started yet).
 STANDIN_HOOK long krui_standin_program_tasks(void) { return CefStandin::CStandinRuntime::Instance().ProgramTasks(); }
 
 // Wrappers of one browser the program still holds (-1: no such browser).

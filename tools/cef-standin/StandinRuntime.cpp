@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "StandinBrowser.h"
 #include "StandinCommandLine.h"
@@ -165,16 +166,29 @@ bool CStandinRuntime::PostTask(cef_thread_id_t thread, cef_task_t* task, long lo
     KRUI::CefRelease(task);
     return false;
   }
-  // Counted while queued: the count drops when the program's task is released, after it
-  // ran or when it was dropped.
+  // Counted while queued: the count drops when the program's task starts, or when it is
+  // dropped without running.
+  struct CQueued {
+    CQueued(cef_task_t* t, std::atomic<long>& c) : task(t), count(c) {}
+    CQueued(const CQueued&) = delete;
+    CQueued& operator=(const CQueued&) = delete;
+    cef_task_t* task;
+    std::atomic<long>& count;
+    bool waiting = true;
+    void Start() {
+      if (std::exchange(waiting, false)) --count;
+    }
+    ~CQueued() {
+      Start();
+      KRUI::CefRelease(task);
+    }
+  };
   ++programTasks_;
-  std::shared_ptr<cef_task_t> held(task, [this](cef_task_t* t) {
-    KRUI::CefRelease(t);
-    --programTasks_;
-  });
+  auto held = std::make_shared<CQueued>(task, programTasks_);
   return RunOnUiThread(
       [held] {
-        if (held->execute) held->execute(held.get());
+        held->Start();
+        if (held->task->execute) held->task->execute(held->task);
       },
       delayMs);
 }

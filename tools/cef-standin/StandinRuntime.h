@@ -34,7 +34,7 @@ class CStandinRuntime {
                     const cef_browser_settings_t* settings, struct _cef_request_context_t* context);
   // The stand-in's own work for its UI thread; false when the thread does not run.
   bool RunOnUiThread(std::function<void()> work, long long delayMs = 0);
-  // Tasks the program posted that are still queued.
+  // Tasks the program posted that wait on the UI thread (not started yet).
   long ProgramTasks() const { return programTasks_.load(); }
 
  private:
