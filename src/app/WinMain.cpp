@@ -34,8 +34,9 @@ std::string Document(const std::string& gameFolder, const char* name) {
   return gameFolder.empty() ? std::string() : KRUI::AppendPath(gameFolder, name);
 }
 
-// Loads the documents, opens the main window and runs the loop; ends with GDI+ shut down and
-// the error box shown when a document failed. Returns the exit code.
+// Loads the documents, opens the main window and runs the loop; ends with every browser
+// closed, GDI+ shut down and the error box shown when a document failed. Returns the exit
+// code.
 int RunBrowserProcess(HINSTANCE instance) {
   int exitCode = -1;
   if (!KRUI::Application::Start(instance)) return exitCode;
@@ -59,6 +60,9 @@ int RunBrowserProcess(HINSTANCE instance) {
     }
   }
 
+  // Browsers go while this thread still pumps and GDI+ still runs: the runtime's shutdown
+  // could not end with one alive.
+  KRUI::CloseCefBrowsers();
   KRUI::Application::ShutdownGdiplus();
   if (!loaded) {
     // UTF-16 literals: the text reads right whatever the system code page is.

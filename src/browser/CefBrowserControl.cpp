@@ -21,7 +21,7 @@ static const ::KRUI::ElementDeclaration kElementDeclaration = {
     {
         {"page", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the first address"},
         {"child", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "a child window; otherwise a tool window kept over the host"},
-        {"timestamp", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "appended to the address to bypass caches"},
+        {"timestamp", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "kept with the element; nothing reads it"},
     },
     {{102, "pop-up (text: the address)"}, {103, "load end"}},
     {}};
@@ -89,7 +89,10 @@ int CCefBrowserControl::CreateBrowser(HWND parent, const RECT& rect) {
   // The document's text is already in the ANSI code page.
   std::wstring url = ThreadAnsiToWide(page_);
   cef_string_t urlText = CefStringView(url.c_str(), url.size());
-  return library.browser_host_create_browser(&windowInfo, client_->ShareClient(), &urlText, &settings, nullptr);
+  const int result =
+      library.browser_host_create_browser(&windowInfo, client_->ShareClient(), &urlText, &settings, nullptr);
+  if (result == 1) client_->BrowserRequested(windowInfo.parent_window);
+  return result;
 }
 
 LRESULT CCefBrowserControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {

@@ -27,11 +27,23 @@ void _CefHostWindow::Destroy() {
 }
 
 LRESULT _CefHostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CLOSE) {
-    // Synchronously: the host decides (and closes) before this window goes.
-    CHostWindow* host = control_.HostWindow();
-    HWND hostHwnd = host ? host->GetHwnd() : nullptr;
-    if (hostHwnd) ::SendMessageW(hostHwnd, WM_CLOSE, 0, 0);
+  CHostWindow* host = control_.HostWindow();
+  HWND hostHwnd = host ? host->GetHwnd() : nullptr;
+  if (!hostHwnd || !::IsWindow(hostHwnd)) return DefaultProc(message, wParam, lParam);
+  switch (message) {
+    case WM_SYSCOMMAND:
+      // Alt+F4 in the page: the host decides as for its own system close (its layout may
+      // ask first), later, in its own loop.
+      if ((wParam & 0xFFF0) != SC_CLOSE) break;
+      ::PostMessageW(hostHwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+      return 0;
+    case WM_CLOSE:
+      // Synchronously: the host decides (first round: the page is asked; second round: the
+      // host closes). This window never goes by itself: it goes with its host.
+      ::SendMessageW(hostHwnd, WM_CLOSE, 0, 0);
+      return 0;
+    default:
+      break;
   }
   return DefaultProc(message, wParam, lParam);
 }

@@ -1,7 +1,8 @@
 // The borderless tool window a detached Chromium browser lives in: a top-level window of
 // its own (no parent, no owner) that its control keeps over the host window. The runtime
-// closes a browser by sending WM_CLOSE to the browser's top-level window, which is this one:
-// it hands the close to the host window first, then goes, taking the browser window along.
+// closes a browser by posting WM_CLOSE to the browser's top-level window, which is this one:
+// it hands every close (and Alt+F4's system close) to the host window, and goes with the
+// host, taking the browser window along.
 #pragma once
 #include <windows.h>
 

@@ -13,6 +13,8 @@ std::atomic<DWORD> g_thread{0};
 
 LRESULT CALLBACK CallWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kRunMessage) {
+    // Sent before the channel closed, served after: answered without running.
+    if (g_window.load() != hwnd) return 0;
     auto* work = reinterpret_cast<const std::function<void()>*>(lParam);
     try {
       if (work && *work) (*work)();
@@ -63,7 +65,8 @@ bool CCefMainThreadCall::Run(const std::function<void()>& work) {
 void CCefMainThreadCall::Close() {
   HWND hwnd = g_window.exchange(nullptr);
   if (!hwnd) return;
-  // Serves the messages already sent by other threads without touching posted ones.
+  // Answers the messages already sent by other threads (without running their work) and
+  // leaves posted ones alone.
   MSG msg;
   ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   ::DestroyWindow(hwnd);

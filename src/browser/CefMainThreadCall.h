@@ -19,8 +19,9 @@ class CCefMainThreadCall {
   // returning when the work has ended. False (work not run) before Prepare or once the
   // window is gone. Exceptions from work end at the main thread's side.
   static bool Run(const std::function<void()>& work);
-  // Before the runtime shuts down (main thread): no more work is taken, work already on its
-  // way is still served (the runtime's thread may be waiting on it), the window goes.
+  // Right after the message loop (main thread): no more work runs, work already on its way
+  // is answered without running (the runtime's thread may be waiting on it), the window
+  // goes. Layout handlers never run once GDI+ may be gone.
   static void Close();
 };
 

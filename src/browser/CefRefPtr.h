@@ -2,7 +2,13 @@
 // takes over the reference that came with a pointer the runtime handed out or passed in;
 // Share() adds one for handing the pointer on. The table's base is released when the
 // holder goes, on whatever thread that is (the runtime allows any).
+//
+// The one way the program holds what crosses from the runtime: every pointer that comes
+// with a reference (a result, a callback's argument) is adopted at once, every pointer
+// handed to the runtime is shared; a program object's own table goes out with
+// CCefStruct::Share.
 #pragma once
+#include <tuple>
 #include <utility>
 
 #include "browser/CefRefCounted.h"
@@ -55,5 +61,12 @@ class CCefRefPtr {
   }
   CStruct* p_ = nullptr;
 };
+
+// Holders for a callback's arguments, each taking over the reference it came with; they
+// give the references back when the callback ends.
+template <typename... CStructs>
+std::tuple<CCefRefPtr<CStructs>...> CefAdoptArguments(CStructs*... args) noexcept {
+  return std::tuple<CCefRefPtr<CStructs>...>(CCefRefPtr<CStructs>::Adopt(args)...);
+}
 
 }  // namespace KRUI

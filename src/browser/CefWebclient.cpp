@@ -1,7 +1,7 @@
 #include "browser/CefWebclient.h"
 
+#include <algorithm>
 #include <new>
-#include <tuple>
 #include <utility>
 
 #include "app/Application.h"
@@ -30,23 +30,40 @@ bool InterceptedDisposition(cef_window_open_disposition_t disposition) {
   return disposition == WOD_CURRENT_TAB || (disposition >= WOD_NEW_FOREGROUND_TAB && disposition <= WOD_NEW_WINDOW);
 }
 
-// Releases the references that came with a callback's arguments when the callback ends.
-template <typename... CStructs>
-class CArgumentReferences {
- public:
-  explicit CArgumentReferences(CStructs*... args) noexcept : args_(args...) {}
-  ~CArgumentReferences() {
-    std::apply([](auto*... p) { (CefRelease(p), ...); }, args_);
-  }
-  CArgumentReferences(const CArgumentReferences&) = delete;
-  CArgumentReferences& operator=(const CArgumentReferences&) = delete;
+// Clients the shutdown waits for (a browser open or being made): the list holds a reference
+// to each.
+std::mutex g_shutdownMutex;
+std::vector<CefWebclient*> g_shutdownList;
 
- private:
-  std::tuple<CStructs*...> args_;
-};
+// The same browser under any two wrappers (the runtime wraps each crossing afresh).
+bool IsSameBrowser(const CCefRefPtr<cef_browser_t>& a, const CCefRefPtr<cef_browser_t>& b) {
+  return a && b && a->is_same && a->is_same(a.get(), b.Share()) == 1;
+}
 
-template <typename... CStructs>
-CArgumentReferences(CStructs*...) -> CArgumentReferences<CStructs...>;
+HWND WindowOf(const CCefRefPtr<cef_browser_t>& browser) {
+  if (!browser || !browser->get_host) return nullptr;
+  CCefRefPtr<cef_browser_host_t> host = CCefRefPtr<cef_browser_host_t>::Adopt(browser->get_host(browser.get()));
+  if (!host || !host->get_window_handle) return nullptr;
+  return host->get_window_handle(host.get());
+}
+
+void CloseBrowser(const CCefRefPtr<cef_browser_t>& browser, bool force) {
+  if (!browser || !browser->get_host) return;
+  CCefRefPtr<cef_browser_host_t> host = CCefRefPtr<cef_browser_host_t>::Adopt(browser->get_host(browser.get()));
+  if (host && host->close_browser) host->close_browser(host.get(), force ? 1 : 0);
+}
+
+void LoadInMainFrame(const CCefRefPtr<cef_browser_t>& browser, const std::wstring& url) {
+  if (!browser->get_main_frame) return;
+  CCefRefPtr<cef_frame_t> frame = CCefRefPtr<cef_frame_t>::Adopt(browser->get_main_frame(browser.get()));
+  if (!frame || !frame->load_url) return;
+  cef_string_t text = CefStringView(url.c_str(), url.size());
+  frame->load_url(frame.get(), &text);
+}
+
+void MoveWindowTo(HWND window, const RECT& rect) {
+  ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, kResizeFlags);
+}
 
 }  // namespace
 
@@ -106,44 +123,77 @@ CCefRefPtr<cef_browser_t> CefWebclient::Browser() {
 
 bool CefWebclient::HasBrowser() { return static_cast<bool>(Browser()); }
 
-bool CefWebclient::WaitsForBrowser() {
+CCefRefPtr<cef_browser_t> CefWebclient::BrowserOrKeep(const std::wstring* url, const RECT* rect) {
+  {
+    // One decision under one lock: a browser that arrives meanwhile takes the request now.
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (browser_) return browser_;
+    // Once a close was asked for (or the browser has gone), nothing will come to wait for.
+    if (closing_) return {};
+    if (url) {
+      keptUrl_ = *url;
+      hasKeptUrl_ = true;
+    }
+    if (rect) {
+      keptRect_ = *rect;
+      hasKeptRect_ = true;
+    }
+    if (retryPosted_) return {};
+    retryPosted_ = true;
+  }
+  PostRetry();
+  return {};
+}
+
+void CefWebclient::PostRetry() {
+  // Posted outside the lock: a refused task is released on this thread, with the client
+  // reference it carries.
+  CCefRefPtr<cef_client_t> self = CCefRefPtr<cef_client_t>::Adopt(client_.Share());
+  if (CCefTask::Post(TID_UI, [self] { FromSelf(self.get())->RetryKept(); }, kRetryDelayMs)) return;
   std::lock_guard<std::mutex> lock(mutex_);
-  // Once a close was asked for (or the browser has gone), nothing will come to wait for.
-  return !browser_ && !closing_;
+  retryPosted_ = false;
+}
+
+void CefWebclient::RetryKept() {
+  CCefRefPtr<cef_browser_t> browser;
+  std::wstring url;
+  RECT rect = {};
+  bool hasUrl = false, hasRect = false, waiting = false;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    waiting = !browser_ && !closing_;
+    if (!waiting) {
+      retryPosted_ = false;
+      browser = browser_;
+      hasUrl = std::exchange(hasKeptUrl_, false);
+      hasRect = std::exchange(hasKeptRect_, false);
+      url.swap(keptUrl_);
+      rect = keptRect_;
+    }
+  }
+  // Still waiting: this task's successor is the one under way.
+  if (waiting) return PostRetry();
+  if (!browser) return;  // nothing will come: what was kept is dropped
+  if (hasUrl) LoadInMainFrame(browser, url);
+  if (hasRect) {
+    if (HWND window = WindowOf(browser)) MoveWindowTo(window, rect);
+  }
 }
 
 bool CefWebclient::LoadUrl(const std::wstring& url) {
-  CCefRefPtr<cef_browser_t> browser = Browser();
-  if (!browser) {
-    if (WaitsForBrowser()) PostLoadRetry(url);
-    return false;
-  }
-  if (!browser->get_main_frame) return false;
-  CCefRefPtr<cef_frame_t> frame = CCefRefPtr<cef_frame_t>::Adopt(browser->get_main_frame(browser.get()));
-  if (!frame || !frame->load_url) return false;
-  cef_string_t text = CefStringView(url.c_str(), url.size());
-  frame->load_url(frame.get(), &text);
+  CCefRefPtr<cef_browser_t> browser = BrowserOrKeep(&url, nullptr);
+  if (!browser || !browser->get_main_frame) return false;
+  LoadInMainFrame(browser, url);
   return true;
-}
-
-void CefWebclient::PostLoadRetry(const std::wstring& url) {
-  CCefRefPtr<cef_client_t> self = CCefRefPtr<cef_client_t>::Adopt(client_.Share());
-  CCefTask::Post(TID_UI, [self, url] { FromSelf(self.get())->LoadUrl(url); }, kRetryDelayMs);
 }
 
 bool CefWebclient::ResizeBrowser(const RECT& rect) {
-  HWND window = GetBrowserWindow();
-  if (!window) {
-    if (WaitsForBrowser()) PostResizeRetry(rect);
-    return false;
-  }
-  ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, kResizeFlags);
+  CCefRefPtr<cef_browser_t> browser = BrowserOrKeep(nullptr, &rect);
+  if (!browser) return false;
+  HWND window = WindowOf(browser);
+  if (!window) return false;
+  MoveWindowTo(window, rect);
   return true;
-}
-
-void CefWebclient::PostResizeRetry(const RECT& rect) {
-  CCefRefPtr<cef_client_t> self = CCefRefPtr<cef_client_t>::Adopt(client_.Share());
-  CCefTask::Post(TID_UI, [self, rect] { FromSelf(self.get())->ResizeBrowser(rect); }, kRetryDelayMs);
 }
 
 bool CefWebclient::StopLoad() {
@@ -162,30 +212,118 @@ bool CefWebclient::Reload(bool ignoreCache) {
   return true;
 }
 
-HWND CefWebclient::GetBrowserWindow() {
-  CCefRefPtr<cef_browser_t> browser = Browser();
-  if (!browser || !browser->get_host) return nullptr;
-  CCefRefPtr<cef_browser_host_t> host = CCefRefPtr<cef_browser_host_t>::Adopt(browser->get_host(browser.get()));
-  if (!host || !host->get_window_handle) return nullptr;
-  return host->get_window_handle(host.get());
-}
+HWND CefWebclient::GetBrowserWindow() { return WindowOf(Browser()); }
 
+// The close protocol, in one place. Host: its WM_CLOSE asks each browser element
+// (RequestClose), which keeps the host open while a browser lives. Client: asks the runtime
+// to close the browser and remembers that it did. Runtime: runs the page's unload handlers,
+// calls DoClose (cookies flushed) and posts WM_CLOSE to the browser's top-level window (the
+// host, or the detached tool window, which hands it to the host). Host: on that second
+// round RequestClose lets it close; its windows take the browser window along, and the
+// runtime's OnBeforeClose ends the loop. A page that closes itself enters at the runtime's
+// step; the shutdown (CloseAllForShutdown) at the client's.
 bool CefWebclient::RequestClose() {
   CCefRefPtr<cef_browser_t> browser;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     const bool closeNow = closing_ || !browser_;
-    // Either way this client is done: a host that closes without its browser stops waiting.
+    // Either way this client is done: a host that closes without its browser stops waiting,
+    // and so does the shutdown (a browser that comes all the same is listed again).
     closing_ = true;
-    if (closeNow) return true;
-    browser = browser_;
+    if (!browser_) requested_ = false;
+    hasKeptUrl_ = hasKeptRect_ = false;
+    keptUrl_.clear();
+    if (!closeNow) browser = browser_;
   }
-  if (browser->get_host) {
-    CCefRefPtr<cef_browser_host_t> host = CCefRefPtr<cef_browser_host_t>::Adopt(browser->get_host(browser.get()));
-    // Not forced: the page's unload handlers run first.
-    if (host && host->close_browser) host->close_browser(host.get(), 0);
+  if (!browser) {
+    LeaveShutdownListIfDone();
+    return true;
   }
+  // Not forced: the page's unload handlers run first.
+  CloseBrowser(browser, false);
   return false;
+}
+
+void CefWebclient::BrowserRequested(HWND parent) {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    requested_ = true;
+    parent_ = parent;
+  }
+  EnterShutdownList();
+}
+
+void CefWebclient::EnterShutdownList() noexcept {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (listed_) return;
+    listed_ = true;
+  }
+  AddRef();  // the list's
+  std::lock_guard<std::mutex> lock(g_shutdownMutex);
+  try {
+    g_shutdownList.push_back(this);
+  } catch (...) {
+    // Out of memory: this client is not waited for at shutdown.
+    std::lock_guard<std::mutex> own(mutex_);
+    listed_ = false;
+    Release();  // never the last: the caller holds one
+  }
+}
+
+bool CefWebclient::OutstandingLocked() const {
+  return !open_.empty() || (requested_ && ::IsWindow(parent_));
+}
+
+void CefWebclient::LeaveShutdownListIfDone() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!listed_ || OutstandingLocked()) return;
+    listed_ = false;
+  }
+  {
+    std::lock_guard<std::mutex> lock(g_shutdownMutex);
+    g_shutdownList.erase(std::remove(g_shutdownList.begin(), g_shutdownList.end(), this), g_shutdownList.end());
+  }
+  Release();  // the list's; the caller still holds one
+}
+
+void CefWebclient::CloseAllForShutdown() {
+  std::vector<CCefRefPtr<cef_client_t>> clients;
+  {
+    std::lock_guard<std::mutex> lock(g_shutdownMutex);
+    for (CefWebclient* c : g_shutdownList) clients.push_back(CCefRefPtr<cef_client_t>::Adopt(c->client_.Share()));
+  }
+  for (const CCefRefPtr<cef_client_t>& c : clients) {
+    CefWebclient* client = FromSelf(c.get());
+    std::vector<CCefRefPtr<cef_browser_t>> open;
+    {
+      std::lock_guard<std::mutex> lock(client->mutex_);
+      client->shuttingDown_ = true;
+      client->closing_ = true;  // the host's own WM_CLOSE that follows lets it close
+      client->hasKeptUrl_ = client->hasKeptRect_ = false;
+      open = client->open_;
+    }
+    // Forced: the quit is decided, no page may hold it up with a question.
+    for (const CCefRefPtr<cef_browser_t>& browser : open) CloseBrowser(browser, true);
+  }
+}
+
+int CefWebclient::Outstanding() {
+  std::vector<CCefRefPtr<cef_client_t>> clients;
+  {
+    std::lock_guard<std::mutex> lock(g_shutdownMutex);
+    for (CefWebclient* c : g_shutdownList) clients.push_back(CCefRefPtr<cef_client_t>::Adopt(c->client_.Share()));
+  }
+  int outstanding = 0;
+  for (const CCefRefPtr<cef_client_t>& c : clients) {
+    CefWebclient* client = FromSelf(c.get());
+    // A request whose parent window has gone cannot bring a window any more.
+    client->LeaveShutdownListIfDone();
+    std::lock_guard<std::mutex> lock(client->mutex_);
+    if (client->listed_) ++outstanding;
+  }
+  return outstanding;
 }
 
 void CefWebclient::RaiseOnMainThread(int id, const std::string* text) {
@@ -235,7 +373,7 @@ cef_request_handler_t* CEF_CALLBACK CefWebclient::GetRequestHandler(cef_client_t
 
 int CEF_CALLBACK CefWebclient::OnProcessMessageReceived(cef_client_t*, cef_browser_t* browser, cef_process_id_t,
                                                         struct _cef_process_message_t* message) noexcept {
-  CArgumentReferences refs(browser, message);
+  const auto held = CefAdoptArguments(browser, message);
   return 0;
 }
 
@@ -244,7 +382,7 @@ int CEF_CALLBACK CefWebclient::OnProcessMessageReceived(cef_client_t*, cef_brows
 void CEF_CALLBACK CefWebclient::OnBeforeContextMenu(cef_context_menu_handler_t*, cef_browser_t* browser,
                                                     cef_frame_t* frame, cef_context_menu_params_t* params,
                                                     cef_menu_model_t* model) noexcept {
-  CArgumentReferences refs(browser, frame, params, model);
+  const auto held = CefAdoptArguments(browser, frame, params, model);
   // An empty model: the runtime shows no menu at all.
   if (model && model->clear) model->clear(model);
 }
@@ -252,7 +390,7 @@ void CEF_CALLBACK CefWebclient::OnBeforeContextMenu(cef_context_menu_handler_t*,
 void CEF_CALLBACK CefWebclient::OnBeforeDownload(cef_download_handler_t*, cef_browser_t* browser,
                                                  cef_download_item_t* item, const cef_string_t* suggestedName,
                                                  cef_before_download_callback_t* callback) noexcept {
-  CArgumentReferences refs(browser, item, callback);
+  const auto held = CefAdoptArguments(browser, item, callback);
   // The suggested name and the save dialog: the user picks the place or cancels.
   if (callback && callback->cont) callback->cont(callback, suggestedName, 1);
 }
@@ -265,7 +403,7 @@ int CEF_CALLBACK CefWebclient::OnBeforePopup(cef_life_span_handler_t* self, cef_
                                              const cef_popup_features_t*, cef_window_info_t*,
                                              cef_client_t** client, cef_browser_settings_t*, int*) noexcept {
   // *client comes with a reference for us; left unchanged, the runtime keeps its own.
-  CArgumentReferences refs(browser, frame, client ? *client : nullptr);
+  const auto held = CefAdoptArguments(browser, frame, client ? *client : nullptr);
   if (!InterceptedDisposition(disposition) || !OnRuntimeUiThread()) return 0;
 
   std::string url;
@@ -281,14 +419,28 @@ int CEF_CALLBACK CefWebclient::OnBeforePopup(cef_life_span_handler_t* self, cef_
 
 void CEF_CALLBACK CefWebclient::OnAfterCreated(cef_life_span_handler_t* self, cef_browser_t* browser) noexcept {
   CefWebclient* client = FromSelf(self);
+  CCefRefPtr<cef_browser_t> created = CCefRefPtr<cef_browser_t>::Adopt(browser);
   CCefRefPtr<cef_browser_t> previous;
-  std::lock_guard<std::mutex> lock(client->mutex_);
-  previous = std::move(client->browser_);
-  client->browser_ = CCefRefPtr<cef_browser_t>::Adopt(browser);  // keeps the argument's reference
+  bool shuttingDown = false;
+  {
+    std::lock_guard<std::mutex> lock(client->mutex_);
+    previous = std::move(client->browser_);
+    client->browser_ = created;
+    client->requested_ = false;
+    shuttingDown = client->shuttingDown_;
+    try {
+      client->open_.push_back(created);
+    } catch (...) {
+      // Out of memory: the shutdown cannot know this browser; the slot still does.
+    }
+  }
+  client->EnterShutdownList();
+  // Made while the launcher is ending: it goes at once.
+  if (shuttingDown) CloseBrowser(created, true);
 }
 
 int CEF_CALLBACK CefWebclient::DoClose(cef_life_span_handler_t* self, cef_browser_t* browser) noexcept {
-  CArgumentReferences refs(browser);
+  const auto held = CefAdoptArguments(browser);
   CefWebclient* client = FromSelf(self);
   {
     // A page that closes itself comes here without RequestClose: the WM_CLOSE that follows
@@ -310,15 +462,19 @@ void CEF_CALLBACK CefWebclient::OnBeforeClose(cef_life_span_handler_t* self, cef
   CCefRefPtr<cef_browser_t> closing = CCefRefPtr<cef_browser_t>::Adopt(browser);
   CCefRefPtr<cef_browser_t> released;
   {
-    // No reference may outlive the browser: give the slot up if it holds this browser.
+    // No reference may outlive the browser: the slot and the open list give it up. Only
+    // is_same tells two wrappers of one browser apart from two browsers.
     std::lock_guard<std::mutex> lock(client->mutex_);
-    cef_browser_t* current = client->browser_.get();
-    if (current && closing &&
-        (current == closing.get() || (current->is_same && current->is_same(current, closing.Share()) == 1))) {
+    if (IsSameBrowser(client->browser_, closing)) {
       released = std::move(client->browser_);
       client->closing_ = true;  // the browser has gone: nothing left to wait for
     }
+    auto& open = client->open_;
+    open.erase(std::remove_if(open.begin(), open.end(),
+                              [&](const CCefRefPtr<cef_browser_t>& b) { return IsSameBrowser(b, closing); }),
+               open.end());
   }
+  client->LeaveShutdownListIfDone();
   Application* app = Application::Get();
   if (app && app->GetUiThreadId() != 0) ::PostThreadMessageW(app->GetUiThreadId(), WM_QUIT, 0, 0);
 }
@@ -327,12 +483,12 @@ void CEF_CALLBACK CefWebclient::OnBeforeClose(cef_life_span_handler_t* self, cef
 
 void CEF_CALLBACK CefWebclient::OnLoadStart(cef_load_handler_t*, cef_browser_t* browser, cef_frame_t* frame,
                                             cef_transition_type_t) noexcept {
-  CArgumentReferences refs(browser, frame);
+  const auto held = CefAdoptArguments(browser, frame);
 }
 
 void CEF_CALLBACK CefWebclient::OnLoadEnd(cef_load_handler_t* self, cef_browser_t* browser, cef_frame_t* frame,
                                           int) noexcept {
-  CArgumentReferences refs(browser, frame);
+  const auto held = CefAdoptArguments(browser, frame);
   if (!frame || !frame->is_main || frame->is_main(frame) != 1 || !OnRuntimeUiThread()) return;
   FromSelf(self)->RaiseOnMainThread(kCefEventLoadEnd, nullptr);
 }
@@ -341,7 +497,7 @@ void CEF_CALLBACK CefWebclient::OnLoadEnd(cef_load_handler_t* self, cef_browser_
 
 int CEF_CALLBACK CefWebclient::OnBeforeBrowse(cef_request_handler_t*, cef_browser_t* browser, cef_frame_t* frame,
                                               struct _cef_request_t* request, int, int) noexcept {
-  CArgumentReferences refs(browser, frame, request);
+  const auto held = CefAdoptArguments(browser, frame, request);
   return 0;
 }
 
@@ -349,20 +505,20 @@ struct _cef_resource_handler_t* CEF_CALLBACK CefWebclient::GetResourceHandler(ce
                                                                               cef_browser_t* browser,
                                                                               cef_frame_t* frame,
                                                                               struct _cef_request_t* request) noexcept {
-  CArgumentReferences refs(browser, frame, request);
+  const auto held = CefAdoptArguments(browser, frame, request);
   return nullptr;
 }
 
 void CEF_CALLBACK CefWebclient::OnResourceRedirect(cef_request_handler_t*, cef_browser_t* browser, cef_frame_t* frame,
                                                    struct _cef_request_t* request, struct _cef_response_t* response,
                                                    cef_string_t*) noexcept {
-  CArgumentReferences refs(browser, frame, request, response);
+  const auto held = CefAdoptArguments(browser, frame, request, response);
 }
 
 int CEF_CALLBACK CefWebclient::OnResourceResponse(cef_request_handler_t*, cef_browser_t* browser, cef_frame_t* frame,
                                                   struct _cef_request_t* request,
                                                   struct _cef_response_t* response) noexcept {
-  CArgumentReferences refs(browser, frame, request, response);
+  const auto held = CefAdoptArguments(browser, frame, request, response);
   return 0;
 }
 
@@ -370,7 +526,7 @@ void CEF_CALLBACK CefWebclient::OnResourceLoadComplete(cef_request_handler_t*, c
                                                        cef_frame_t* frame, struct _cef_request_t* request,
                                                        struct _cef_response_t* response, cef_urlrequest_status_t,
                                                        int64) noexcept {
-  CArgumentReferences refs(browser, frame, request, response);
+  const auto held = CefAdoptArguments(browser, frame, request, response);
 }
 
 }  // namespace KRUI

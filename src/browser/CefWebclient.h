@@ -9,6 +9,7 @@
 #include <atomic>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "browser/CefCapi.h"
 #include "browser/CefRefCounted.h"
@@ -36,11 +37,12 @@ class CefWebclient : public CCefRefCounted {
   cef_client_t* ShareClient() noexcept { return client_.Share(); }
   cef_client_t* Client() noexcept { return client_.get(); }
 
-  // Loads url in the browser's main frame (true), or retries every kRetryDelayMs on the
-  // runtime's UI thread until a browser exists (false); no retry once a close was asked
-  // for or the browser has closed.
+  // Loads url in the browser's main frame (true). Without a browser yet, url becomes the
+  // address to load once it comes (the latest request wins; one retry task at a time looks
+  // every kRetryDelayMs on the runtime's UI thread) and the result is false; nothing is kept
+  // once a close was asked for or the browser has closed.
   bool LoadUrl(const std::wstring& url);
-  // Moves and sizes the browser window to rect (true), or retries like LoadUrl (false).
+  // Moves and sizes the browser window to rect (true), or keeps rect like LoadUrl (false).
   bool ResizeBrowser(const RECT& rect);
   bool StopLoad();
   bool Reload(bool ignoreCache);
@@ -49,10 +51,20 @@ class CefWebclient : public CCefRefCounted {
   bool HasBrowser();
   // True when the host may close now (a close already asked for, or no browser); otherwise
   // asks the runtime to close the browser (page unload handlers run) and returns false.
-  // Either way no retry is posted afterwards.
+  // Either way nothing waits for the browser any more.
   bool RequestClose();
   // The element goes: no event is raised on it any more. Main thread only.
   void DetachOwner() noexcept { owner_ = nullptr; }
+
+  // The runtime accepted the request for a browser made in parent: until that browser has
+  // come and gone, this client is one the shutdown waits for.
+  void BrowserRequested(HWND parent);
+  // Shutdown, main thread, once the loop is over: every browser still open is asked to
+  // close at once (no page is asked first), and one still being made is closed as soon as
+  // it comes.
+  static void CloseAllForShutdown();
+  // Clients with a browser still open, or still being made under a window that exists.
+  static int Outstanding();
 
   // Clients alive in the process (a leaked or over-released reference shows here).
   static long LiveCount() noexcept { return live_.load(); }
@@ -61,12 +73,20 @@ class CefWebclient : public CCefRefCounted {
   ~CefWebclient() override;
 
   CCefRefPtr<cef_browser_t> Browser();
-  // No browser yet, and none given up: retries are worth posting.
-  bool WaitsForBrowser();
+  // The browser; without one, keeps url and/or rect as the latest request (unless nothing
+  // waits for a browser any more) and makes sure one retry task is under way.
+  CCefRefPtr<cef_browser_t> BrowserOrKeep(const std::wstring* url, const RECT* rect);
+  void PostRetry();
+  // The retry task's work (runtime's UI thread): serves what was kept once the browser is
+  // there, drops it once nothing will come, looks again later otherwise.
+  void RetryKept();
   // Raises a layout event on the owner, on the main thread, and waits for its end.
   void RaiseOnMainThread(int id, const std::string* text);
-  void PostLoadRetry(const std::wstring& url);
-  void PostResizeRetry(const RECT& rect);
+  // Joins the shutdown's list (once), which holds a reference until the client leaves it.
+  void EnterShutdownList() noexcept;
+  // Leaves the shutdown's list when nothing of this client is open or being made.
+  void LeaveShutdownListIfDone();
+  bool OutstandingLocked() const;
 
   // The client behind any of its tables.
   template <typename CStruct>
@@ -143,9 +163,24 @@ class CefWebclient : public CCefRefCounted {
   CCefStruct<cef_load_handler_t> loadHandler_;
   CCefStruct<cef_request_handler_t> requestHandler_;
 
-  std::mutex mutex_;                   // guards browser_ and closing_
+  std::mutex mutex_;                   // guards everything below up to owner_
   CCefRefPtr<cef_browser_t> browser_;  // the latest created browser, until it closes
   bool closing_ = false;
+  // What waits for the browser: the latest address and rectangle asked for, and whether the
+  // one retry task is under way.
+  std::wstring keptUrl_;
+  bool hasKeptUrl_ = false;
+  RECT keptRect_ = {};
+  bool hasKeptRect_ = false;
+  bool retryPosted_ = false;
+  // Every browser of this client still open (a pop-up the runtime opened becomes the
+  // current one, its opener stays open), the request under way and its parent window, and
+  // whether the shutdown has closed them.
+  std::vector<CCefRefPtr<cef_browser_t>> open_;
+  bool requested_ = false;
+  HWND parent_ = nullptr;
+  bool shuttingDown_ = false;
+  bool listed_ = false;  // on the shutdown's list, which holds a reference
   CCefBrowserControl* owner_;  // main thread only
 
   static std::atomic<long> live_;

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "browser/CefRefPtr.h"
 #include "browser/CefStringField.h"
 
 namespace KRUI {
@@ -41,15 +42,13 @@ CefWebclientApp* CefWebclientApp::FromSelf(const void* self) noexcept {
 
 void CEF_CALLBACK CefWebclientApp::OnBeforeCommandLineProcessing(cef_app_t*, const cef_string_t*,
                                                                  cef_command_line_t* commandLine) noexcept {
-  if (!commandLine) return;
-  if (commandLine->append_switch_with_value) {
-    for (const FlashSwitch& s : kFlashSwitches) {
-      cef_string_t name = CefStringView(s.name, std::wcslen(s.name));
-      cef_string_t value = CefStringView(s.value, std::wcslen(s.value));
-      commandLine->append_switch_with_value(commandLine, &name, &value);
-    }
+  const auto held = CefAdoptArguments(commandLine);
+  if (!commandLine || !commandLine->append_switch_with_value) return;
+  for (const FlashSwitch& s : kFlashSwitches) {
+    cef_string_t name = CefStringView(s.name, std::wcslen(s.name));
+    cef_string_t value = CefStringView(s.value, std::wcslen(s.value));
+    commandLine->append_switch_with_value(commandLine, &name, &value);
   }
-  CefRelease(commandLine);
 }
 
 // The registrar is a scoped object that stays the runtime's: nothing to release.
@@ -71,16 +70,13 @@ cef_render_process_handler_t* CEF_CALLBACK CefWebclientApp::GetRenderProcessHand
 void CEF_CALLBACK CefWebclientApp::OnContextCreated(cef_render_process_handler_t*, struct _cef_browser_t* browser,
                                                     struct _cef_frame_t* frame,
                                                     struct _cef_v8context_t* context) noexcept {
-  CefRelease(browser);
-  CefRelease(frame);
-  CefRelease(context);
+  const auto held = CefAdoptArguments(browser, frame, context);
 }
 
 int CEF_CALLBACK CefWebclientApp::OnProcessMessageReceived(cef_render_process_handler_t*,
                                                            struct _cef_browser_t* browser, cef_process_id_t,
                                                            struct _cef_process_message_t* message) noexcept {
-  CefRelease(browser);
-  CefRelease(message);
+  const auto held = CefAdoptArguments(browser, message);
   return 0;
 }
 

@@ -34,6 +34,8 @@ class CCefEnvironment : public ::testing::Environment {
     ASSERT_TRUE(KRUI::IsCefRuntimeInitialized());
   }
   void TearDown() override {
+    // As the launcher ends: browsers first, then the runtime.
+    EXPECT_TRUE(KRUI::CloseCefBrowsers());
     KRUI::ShutdownCefRuntime();
     KRUI::Application::ShutdownGdiplus();
   }
@@ -109,6 +111,7 @@ const StandinHooks& Hooks() {
     get(h.download, "krui_standin_download");
     get(h.subframe_load, "krui_standin_subframe_load");
     get(h.page_close, "krui_standin_page_close");
+    get(h.program_tasks, "krui_standin_program_tasks");
     return h;
   }();
   return hooks;

@@ -37,6 +37,7 @@ struct StandinHooks {
   int (*download)(int, const wchar_t*);
   int (*subframe_load)(int, const wchar_t*);
   int (*page_close)(int);
+  long (*program_tasks)();
 };
 const StandinHooks& Hooks();
 

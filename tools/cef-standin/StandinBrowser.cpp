@@ -8,6 +8,7 @@
 #include "StandinLog.h"
 #include "StandinMenuModel.h"
 #include "StandinRuntime.h"
+#include "StandinWrapper.h"
 
 namespace CefStandin {
 namespace {
@@ -19,6 +20,10 @@ std::mutex g_registryMutex;
 std::vector<CStandinBrowser*> g_registry;  // one reference each, until the process ends
 
 CStandinLog& Log() { return CStandinLog::Instance(); }
+
+using BrowserWrapper = CStandinWrapper<CStandinBrowser, cef_browser_t>;
+using HostWrapper = CStandinWrapper<CStandinBrowser, cef_browser_host_t>;
+using FrameWrapper = CStandinWrapper<CStandinBrowser, cef_frame_t>;
 
 // A handler the client offers, with the reference the getter handed out.
 template <typename Handler>
@@ -92,6 +97,25 @@ int CStandinBrowser::OpenCount() {
   return open;
 }
 
+int CStandinBrowser::PendingCount() {
+  std::lock_guard<std::mutex> lock(g_registryMutex);
+  int pending = 0;
+  for (CStandinBrowser* b : g_registry) pending += b->state_ == State::kPending && b->client_;
+  return pending;
+}
+
+int CStandinBrowser::DestroyOpen() {
+  std::vector<CStandinBrowser*> open;
+  {
+    std::lock_guard<std::mutex> lock(g_registryMutex);
+    for (CStandinBrowser* b : g_registry)
+      if (b->window_ && (b->state_ == State::kOpen || b->state_ == State::kClosing)) open.push_back(b);
+  }
+  // As the runtime does: each window goes (a child's parent is told, on its own thread).
+  for (CStandinBrowser* b : open) ::DestroyWindow(b->window_);
+  return static_cast<int>(open.size());
+}
+
 void CStandinBrowser::DropAll() {
   std::lock_guard<std::mutex> lock(g_registryMutex);
   for (CStandinBrowser* b : g_registry) {
@@ -119,50 +143,85 @@ void CStandinBrowser::EndWork() {
 
 CStandinBrowser::CStandinBrowser(const cef_window_info_t& info, cef_client_t* client, const std::wstring& url,
                                  bool popup)
-    : browser_(this),
-      host_(this),
-      mainFrame_(this),
-      subFrame_(this),
-      id_(Count() + 1),
-      popup_(popup),
-      info_(info),
-      client_(client),
-      url_(url) {
+    : id_(Count() + 1), popup_(popup), info_(info), client_(client), url_(url) {
   info_.window_name = cef_string_t{};
   AddRef();  // the reference of a browser that is not closed yet
+}
 
-  cef_browser_t* b = browser_.get();
-  b->get_host = &GetHost;
-  b->can_go_back = &CanGo;
-  b->can_go_forward = &CanGo;
-  b->is_loading = &IsLoading;
-  b->reload = &Reload;
-  b->reload_ignore_cache = &ReloadIgnoreCache;
-  b->stop_load = &StopLoad;
-  b->get_identifier = &GetIdentifier;
-  b->is_same = &IsSame;
-  b->is_popup = &IsPopup;
-  b->has_document = &HasDocument;
-  b->get_main_frame = &GetMainFrame;
-  b->get_focused_frame = &GetMainFrame;
-  b->get_frame_count = &GetFrameCount;
+const cef_browser_t& CStandinBrowser::BrowserSlots() {
+  static const cef_browser_t slots = [] {
+    cef_browser_t b = {};
+    b.get_host = &GetHost;
+    b.can_go_back = &CanGo;
+    b.can_go_forward = &CanGo;
+    b.is_loading = &IsLoading;
+    b.reload = &Reload;
+    b.reload_ignore_cache = &ReloadIgnoreCache;
+    b.stop_load = &StopLoad;
+    b.get_identifier = &GetIdentifier;
+    b.is_same = &IsSame;
+    b.is_popup = &IsPopup;
+    b.has_document = &HasDocument;
+    b.get_main_frame = &GetMainFrame;
+    b.get_focused_frame = &GetMainFrame;
+    b.get_frame_count = &GetFrameCount;
+    return b;
+  }();
+  return slots;
+}
 
-  cef_browser_host_t* h = host_.get();
-  h->get_browser = &HostGetBrowser;
-  h->close_browser = &CloseBrowser;
-  h->get_window_handle = &GetWindowHandle;
-  h->get_client = &GetClient;
-  h->has_view = &HasView;
+const cef_browser_host_t& CStandinBrowser::HostSlots() {
+  static const cef_browser_host_t slots = [] {
+    cef_browser_host_t h = {};
+    h.get_browser = &HostGetBrowser;
+    h.close_browser = &CloseBrowser;
+    h.get_window_handle = &GetWindowHandle;
+    h.get_client = &GetClient;
+    h.has_view = &HasView;
+    return h;
+  }();
+  return slots;
+}
 
-  for (cef_frame_t* f : {mainFrame_.get(), subFrame_.get()}) {
-    f->is_valid = &FrameIsValid;
-    f->load_url = &FrameLoadUrl;
-    f->is_main = &FrameIsMain;
-    f->get_identifier = &FrameGetIdentifier;
-    f->get_parent = &FrameGetParent;
-    f->get_url = &FrameGetUrl;
-    f->get_browser = &FrameGetBrowser;
-  }
+const cef_frame_t& CStandinBrowser::FrameSlots() {
+  static const cef_frame_t slots = [] {
+    cef_frame_t f = {};
+    f.is_valid = &FrameIsValid;
+    f.load_url = &FrameLoadUrl;
+    f.is_main = &FrameIsMain;
+    f.get_identifier = &FrameGetIdentifier;
+    f.get_parent = &FrameGetParent;
+    f.get_url = &FrameGetUrl;
+    f.get_browser = &FrameGetBrowser;
+    return f;
+  }();
+  return slots;
+}
+
+cef_browser_t* CStandinBrowser::ShareBrowser() { return BrowserWrapper::Make(BrowserSlots(), this, 0); }
+cef_browser_host_t* CStandinBrowser::ShareHost() { return HostWrapper::Make(HostSlots(), this, 0); }
+cef_frame_t* CStandinBrowser::ShareFrame(bool main) { return FrameWrapper::Make(FrameSlots(), this, main ? 1 : 0); }
+
+CStandinBrowser* CStandinBrowser::FromSelf(const cef_browser_t* self) noexcept {
+  return BrowserWrapper::From(self)->Get();
+}
+CStandinBrowser* CStandinBrowser::FromSelf(const cef_browser_host_t* self) noexcept {
+  return HostWrapper::From(self)->Get();
+}
+CStandinBrowser* CStandinBrowser::FromSelf(const cef_frame_t* self) noexcept { return FrameWrapper::From(self)->Get(); }
+bool CStandinBrowser::IsMainFrame(const cef_frame_t* self) noexcept { return FrameWrapper::From(self)->Tag() == 1; }
+
+bool CStandinBrowser::RunOnUiThread(std::function<void(CStandinBrowser*)> work, long long delayMs) {
+  HoldForWork();
+  const bool posted = CStandinRuntime::Instance().RunOnUiThread(
+      [this, work] {
+        work(this);
+        EndWork();
+      },
+      delayMs);
+  // Refused: the work (and with it the hold) is gone already.
+  if (!posted) EndWork();
+  return posted;
 }
 
 CStandinBrowser::~CStandinBrowser() = default;
@@ -245,10 +304,8 @@ void CStandinBrowser::Close(bool force, const char* cause) {
     return;
   }
   state_ = State::kClosing;
-  if (force) {
-    ::DestroyWindow(window_);
-    return;
-  }
+  // A forced close only skips the page's beforeunload question, which no page here asks.
+  if (force) log.Write("browser", "forced", id_);
   int handled = 0;
   CHandler<cef_life_span_handler_t> lifeSpan(client_, &cef_client_t::get_life_span_handler);
   if (lifeSpan && lifeSpan->do_close) {
@@ -257,13 +314,13 @@ void CStandinBrowser::Close(bool force, const char* cause) {
   }
   log.Write("life_span", "do_close", handled);
   if (handled) return;  // the client closes the window itself
-  // The standard close: WM_CLOSE to the browser's top-level window.
+  // The standard close: WM_CLOSE posted to the browser's top-level window.
   HWND root = ::GetAncestor(window_, GA_ROOT);
   log.Write("browser", "wm_close_to_root", root == window_ ? L"self" : L"parent");
   if (root == window_)
     ::DestroyWindow(window_);
   else
-    ::SendMessageW(root, WM_CLOSE, 0, 0);
+    ::PostMessageW(root, WM_CLOSE, 0, 0);
 }
 
 void CStandinBrowser::OnWindowDestroyed() {
@@ -411,7 +468,7 @@ LRESULT CALLBACK CStandinBrowser::WindowProc(HWND hwnd, UINT message, WPARAM wPa
 
 cef_browser_host_t* CEF_CALLBACK CStandinBrowser::GetHost(cef_browser_t* self) noexcept {
   Log().Write("browser", "get_host", FromSelf(self)->id_);
-  return FromSelf(self)->host_.Share();
+  return FromSelf(self)->ShareHost();
 }
 int CEF_CALLBACK CStandinBrowser::CanGo(cef_browser_t* self) noexcept {
   Log().Write("browser", "can_go", FromSelf(self)->id_);
@@ -425,21 +482,13 @@ int CEF_CALLBACK CStandinBrowser::IsLoading(cef_browser_t* self) noexcept {
 void CEF_CALLBACK CStandinBrowser::Reload(cef_browser_t* self) noexcept {
   CStandinBrowser* b = FromSelf(self);
   Log().Write("browser", "reload", b->id_);
-  b->HoldForWork();
-  CStandinRuntime::Instance().RunOnUiThread([b] {
-    b->Load(b->Url(), true);
-    b->EndWork();
-  });
+  b->RunOnUiThread([](CStandinBrowser* browser) { browser->Load(browser->Url(), true); });
 }
 
 void CEF_CALLBACK CStandinBrowser::ReloadIgnoreCache(cef_browser_t* self) noexcept {
   CStandinBrowser* b = FromSelf(self);
   Log().Write("browser", "reload_ignore_cache", b->id_);
-  b->HoldForWork();
-  CStandinRuntime::Instance().RunOnUiThread([b] {
-    b->Load(b->Url(), true);
-    b->EndWork();
-  });
+  b->RunOnUiThread([](CStandinBrowser* browser) { browser->Load(browser->Url(), true); });
 }
 
 void CEF_CALLBACK CStandinBrowser::StopLoad(cef_browser_t* self) noexcept {
@@ -468,7 +517,7 @@ int CEF_CALLBACK CStandinBrowser::HasDocument(cef_browser_t* self) noexcept {
 }
 cef_frame_t* CEF_CALLBACK CStandinBrowser::GetMainFrame(cef_browser_t* self) noexcept {
   Log().Write("browser", "get_main_frame", FromSelf(self)->id_);
-  return FromSelf(self)->mainFrame_.Share();
+  return FromSelf(self)->ShareFrame(true);
 }
 size_t CEF_CALLBACK CStandinBrowser::GetFrameCount(cef_browser_t* self) noexcept {
   Log().Write("browser", "get_frame_count", FromSelf(self)->id_);
@@ -479,18 +528,13 @@ size_t CEF_CALLBACK CStandinBrowser::GetFrameCount(cef_browser_t* self) noexcept
 
 cef_browser_t* CEF_CALLBACK CStandinBrowser::HostGetBrowser(cef_browser_host_t* self) noexcept {
   Log().Write("host", "get_browser", FromSelf(self)->id_);
-  return FromSelf(self)->browser_.Share();
+  return FromSelf(self)->ShareBrowser();
 }
 
 void CEF_CALLBACK CStandinBrowser::CloseBrowser(cef_browser_host_t* self, int force) noexcept {
-  CStandinBrowser* b = FromSelf(self);
   Log().Write("host", "close_browser", force);
-  b->HoldForWork();
   // Any thread may ask; the close runs on the UI thread, after the caller has returned.
-  CStandinRuntime::Instance().RunOnUiThread([b, force] {
-    b->Close(force != 0, "close_browser");
-    b->EndWork();
-  });
+  FromSelf(self)->RunOnUiThread([force](CStandinBrowser* b) { b->Close(force != 0, "close_browser"); });
 }
 
 HWND CEF_CALLBACK CStandinBrowser::GetWindowHandle(cef_browser_host_t* self) noexcept {
@@ -519,34 +563,28 @@ int CEF_CALLBACK CStandinBrowser::FrameIsValid(cef_frame_t* self) noexcept {
 
 void CEF_CALLBACK CStandinBrowser::FrameLoadUrl(cef_frame_t* self, const cef_string_t* url) noexcept {
   try {
-    CStandinBrowser* b = FromSelf(self);
-    bool main = self == b->mainFrame_.get();
+    const bool main = IsMainFrame(self);
     std::wstring text = FromCefString(url);
     Log().Write("frame", main ? "load_url_main" : "load_url_sub", text);
-    b->HoldForWork();
-    CStandinRuntime::Instance().RunOnUiThread([b, text, main] {
-      b->Load(text, main);
-      b->EndWork();
-    });
+    FromSelf(self)->RunOnUiThread([text, main](CStandinBrowser* b) { b->Load(text, main); });
   } catch (...) {
   }
 }
 
 int CEF_CALLBACK CStandinBrowser::FrameIsMain(cef_frame_t* self) noexcept {
   Log().Write("frame", "is_main", FromSelf(self)->id_);
-  return self == FromSelf(self)->mainFrame_.get() ? 1 : 0;
+  return IsMainFrame(self) ? 1 : 0;
 }
 
 int64 CEF_CALLBACK CStandinBrowser::FrameGetIdentifier(cef_frame_t* self) noexcept {
   CStandinBrowser* b = FromSelf(self);
   Log().Write("frame", "get_identifier", b->id_);
-  return b->id_ * 100 + (self == b->mainFrame_.get() ? 0 : 1);
+  return b->id_ * 100 + (IsMainFrame(self) ? 0 : 1);
 }
 
 cef_frame_t* CEF_CALLBACK CStandinBrowser::FrameGetParent(cef_frame_t* self) noexcept {
   Log().Write("frame", "get_parent", FromSelf(self)->id_);
-  CStandinBrowser* b = FromSelf(self);
-  return self == b->mainFrame_.get() ? nullptr : b->mainFrame_.Share();
+  return IsMainFrame(self) ? nullptr : FromSelf(self)->ShareFrame(true);
 }
 
 cef_string_userfree_t CEF_CALLBACK CStandinBrowser::FrameGetUrl(cef_frame_t* self) noexcept {
@@ -560,7 +598,7 @@ cef_string_userfree_t CEF_CALLBACK CStandinBrowser::FrameGetUrl(cef_frame_t* sel
 
 cef_browser_t* CEF_CALLBACK CStandinBrowser::FrameGetBrowser(cef_frame_t* self) noexcept {
   Log().Write("frame", "get_browser", FromSelf(self)->id_);
-  return FromSelf(self)->browser_.Share();
+  return FromSelf(self)->ShareBrowser();
 }
 
 }  // namespace CefStandin

@@ -1,12 +1,14 @@
 // One browser of the stand-in runtime, with the tables the program reaches it through
-// (browser, host, main frame and one sub-frame), and its window: made on the runtime's UI
-// thread under the parent the program named (a window of another thread, as with the real
-// runtime), painting the URL it shows. The runtime keeps every browser in its registry
-// until shutdown, so the journal can tell how many references the program still holds.
+// (browser, host, main frame and one sub-frame: a new wrapper at every crossing), and its
+// window: made on the runtime's UI thread under the parent the program named (a window of
+// another thread, as with the real runtime), painting the URL it shows. The runtime keeps
+// every browser in its registry until the process ends, so the journal can tell how many
+// wrappers the program still holds.
 #pragma once
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -27,6 +29,11 @@ class CStandinBrowser : public KRUI::CCefRefCounted {
   // References the program holds on every registered browser.
   static long ProgramReferences();
   static int OpenCount();
+  // Requested, still to be made, and not given up.
+  static int PendingCount();
+  // Shutdown, on the UI thread: destroys the window of every browser still open (its
+  // OnBeforeClose comes as for any close); returns how many there were.
+  static int DestroyOpen();
   // Drops what the runtime still holds (clients of browsers that never came) at shutdown.
   static void DropAll();
 
@@ -42,9 +49,10 @@ class CStandinBrowser : public KRUI::CCefRefCounted {
   HWND Window() const { return window_; }
   int Id() const { return id_; }
   long ProgramRefs() const;
-  // References the runtime takes for its own queued work, kept apart from the program's.
-  void HoldForWork();
-  void EndWork();
+  // Runs work on the UI thread after delayMs, holding this browser meanwhile with a
+  // reference kept apart from the program's; false (and nothing held) when the thread does
+  // not run.
+  bool RunOnUiThread(std::function<void(CStandinBrowser*)> work, long long delayMs = 0);
 
  private:
   enum class State { kPending, kOpen, kClosing, kClosed };
@@ -52,17 +60,25 @@ class CStandinBrowser : public KRUI::CCefRefCounted {
   CStandinBrowser(const cef_window_info_t& info, cef_client_t* client, const std::wstring& url, bool popup);
   ~CStandinBrowser() override;
 
-  cef_browser_t* ShareBrowser() noexcept { return browser_.Share(); }
-  cef_frame_t* ShareFrame(bool main) noexcept { return main ? mainFrame_.Share() : subFrame_.Share(); }
+  // A new wrapper for the program, with its reference.
+  cef_browser_t* ShareBrowser();
+  cef_browser_host_t* ShareHost();
+  cef_frame_t* ShareFrame(bool main);
+  void HoldForWork();
+  void EndWork();
   void OnWindowDestroyed();
   std::wstring Url();
   void RegisterWindowClass();
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-  template <typename CStruct>
-  static CStandinBrowser* FromSelf(CStruct* self) noexcept {
-    return static_cast<CStandinBrowser*>(KRUI::CCefStruct<CStruct>::Owner(self));
-  }
+  static CStandinBrowser* FromSelf(const cef_browser_t* self) noexcept;
+  static CStandinBrowser* FromSelf(const cef_browser_host_t* self) noexcept;
+  static CStandinBrowser* FromSelf(const cef_frame_t* self) noexcept;
+  static bool IsMainFrame(const cef_frame_t* self) noexcept;
+  // The slots every wrapper of a kind carries.
+  static const cef_browser_t& BrowserSlots();
+  static const cef_browser_host_t& HostSlots();
+  static const cef_frame_t& FrameSlots();
 
   // cef_browser_t
   static cef_browser_host_t* CEF_CALLBACK GetHost(cef_browser_t* self) noexcept;
@@ -91,11 +107,6 @@ class CStandinBrowser : public KRUI::CCefRefCounted {
   static cef_frame_t* CEF_CALLBACK FrameGetParent(cef_frame_t* self) noexcept;
   static cef_string_userfree_t CEF_CALLBACK FrameGetUrl(cef_frame_t* self) noexcept;
   static cef_browser_t* CEF_CALLBACK FrameGetBrowser(cef_frame_t* self) noexcept;
-
-  KRUI::CCefStruct<cef_browser_t> browser_;
-  KRUI::CCefStruct<cef_browser_host_t> host_;
-  KRUI::CCefStruct<cef_frame_t> mainFrame_;
-  KRUI::CCefStruct<cef_frame_t> subFrame_;
 
   const int id_;
   const bool popup_;

@@ -22,12 +22,7 @@ template <typename Work>
 bool OnBrowser(int index, const char* hook, Work work) {
   CStandinBrowser* browser = CStandinBrowser::At(index);
   CefStandin::CStandinLog::Instance().Write("hook", hook, index);
-  if (!browser) return false;
-  browser->HoldForWork();
-  return CefStandin::CStandinRuntime::Instance().RunOnUiThread([browser, work] {
-    work(browser);
-    browser->EndWork();
-  });
+  return browser && browser->RunOnUiThread(work);
 }
 
 }  // namespace
@@ -39,7 +34,10 @@ STANDIN_HOOK HWND krui_standin_browser_window(int index) {
   return browser ? browser->Window() : nullptr;
 }
 
-// References the program holds on one browser (-1: no such browser).
+// Tasks the program posted that wait on the UI thread (not started yet).
+STANDIN_HOOK long krui_standin_program_tasks(void) { return CefStandin::CStandinRuntime::Instance().ProgramTasks(); }
+
+// Wrappers of one browser the program still holds (-1: no such browser).
 STANDIN_HOOK long krui_standin_browser_references(int index) {
   CStandinBrowser* browser = CStandinBrowser::At(index);
   return browser ? browser->ProgramRefs() : -1;

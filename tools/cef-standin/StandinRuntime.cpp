@@ -3,12 +3,15 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <memory>
+#include <utility>
 
 #include "StandinBrowser.h"
 #include "StandinCommandLine.h"
 #include "StandinLog.h"
 #include "StandinTask.h"
 #include "browser/CefRefCounted.h"
+#include "ui/core/Handles.h"
 
 namespace CefStandin {
 namespace {
@@ -123,11 +126,31 @@ void CStandinRuntime::Shutdown() {
     log.Write("shutdown", "initialized", 0);
     return;
   }
-  // The runtime requires every browser closed and no browser reference held by now.
-  log.Write("shutdown", "open_browsers", CStandinBrowser::OpenCount());
+  // The runtime requires every browser closed, none being made and no browser reference
+  // held by now; anything else is the caller's fault.
+  const int open = CStandinBrowser::OpenCount();
+  const int pending = CStandinBrowser::PendingCount();
+  log.Write("shutdown", "open_browsers", open);
+  log.Write("shutdown", "pending_browsers", pending);
   log.Write("shutdown", "program_browser_references", CStandinBrowser::ProgramReferences());
+  if (open || pending) log.Write("shutdown", "fault", L"browsers alive at shutdown");
   bool hadThread = uiThread_.IsRunning();
-  uiThread_.Stop();
+  if (hadThread) {
+    // As the runtime: the work queued on the UI thread runs first, then every browser
+    // still open is destroyed there (its OnBeforeClose comes), and this thread waits for
+    // it without a timeout and without pumping its own messages.
+    KRUI::UniqueKernelHandle done(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    HANDLE doneEvent = done.get();
+    int destroyed = 0;
+    if (RunOnUiThread([&destroyed, doneEvent] {
+          destroyed = CStandinBrowser::DestroyOpen();
+          ::SetEvent(doneEvent);
+        })) {
+      WaitWithoutGivingUp(doneEvent, "shutdown");
+    }
+    log.Write("shutdown", "destroyed_browsers", destroyed);
+    uiThread_.Stop();
+  }
   CStandinBrowser::DropAll();
   log.Write("shutdown", "ui_thread_stopped", hadThread ? 1 : 0);
   KRUI::CefRelease(app_);
@@ -138,13 +161,36 @@ void CStandinRuntime::Shutdown() {
 
 bool CStandinRuntime::PostTask(cef_thread_id_t thread, cef_task_t* task, long long delayMs) {
   CStandinLog::Instance().Write("post_task", "delay_ms", delayMs);
+  if (!task) return false;
   if (thread != TID_UI || !uiThread_.IsRunning()) {
     KRUI::CefRelease(task);
     return false;
   }
-  if (uiThread_.PostTask(task, delayMs)) return true;
-  KRUI::CefRelease(task);
-  return false;
+  // Counted while queued: the count drops when the program's task starts, or when it is
+  // dropped without running.
+  struct CQueued {
+    CQueued(cef_task_t* t, std::atomic<long>& c) : task(t), count(c) {}
+    CQueued(const CQueued&) = delete;
+    CQueued& operator=(const CQueued&) = delete;
+    cef_task_t* task;
+    std::atomic<long>& count;
+    bool waiting = true;
+    void Start() {
+      if (std::exchange(waiting, false)) --count;
+    }
+    ~CQueued() {
+      Start();
+      KRUI::CefRelease(task);
+    }
+  };
+  ++programTasks_;
+  auto held = std::make_shared<CQueued>(task, programTasks_);
+  return RunOnUiThread(
+      [held] {
+        held->Start();
+        if (held->task->execute) held->task->execute(held->task);
+      },
+      delayMs);
 }
 
 bool CStandinRuntime::RunOnUiThread(std::function<void()> work, long long delayMs) {
@@ -181,15 +227,7 @@ int CStandinRuntime::CreateBrowser(const cef_window_info_t* info, cef_client_t* 
   CStandinBrowser* browser = CStandinBrowser::Add(*info, client, FromCefString(url), false);
   long long delay = CreateDelay();
   log.Write("create_browser", "delay_ms", delay);
-  if (delay >= 0) {
-    browser->HoldForWork();
-    RunOnUiThread(
-        [browser] {
-          browser->CreateOnUiThread();
-          browser->EndWork();
-        },
-        delay);
-  }
+  if (delay >= 0) browser->RunOnUiThread([](CStandinBrowser* b) { b->CreateOnUiThread(); }, delay);
   log.Write("create_browser", "result", 1);
   return 1;
 }

@@ -5,9 +5,13 @@
 //    settings and the final command line, starts the UI thread when asked to;
 //  - cef_browser_host_create_browser: a browser whose window the UI thread makes after the
 //    delay KRUI_CEF_STANDIN_CREATE_DELAY_MS names (default 0; "never": no browser comes);
-//  - cef_shutdown: journals the browsers still open and the references the program still
-//    holds on them, stops the UI thread and drops the app.
+//  - cef_shutdown: journals the browsers still open or being made (a fault of the caller)
+//    and the references the program still holds on them, runs the work queued on the UI
+//    thread, destroys the browsers still open there (their OnBeforeClose comes) and waits
+//    for it without a timeout, as the runtime does (a wait that cannot end is journalled as
+//    stuck), then stops the UI thread and drops the app.
 #pragma once
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -30,6 +34,8 @@ class CStandinRuntime {
                     const cef_browser_settings_t* settings, struct _cef_request_context_t* context);
   // The stand-in's own work for its UI thread; false when the thread does not run.
   bool RunOnUiThread(std::function<void()> work, long long delayMs = 0);
+  // Tasks the program posted that wait on the UI thread (not started yet).
+  long ProgramTasks() const { return programTasks_.load(); }
 
  private:
   CStandinRuntime() = default;
@@ -38,6 +44,7 @@ class CStandinRuntime {
   bool initialized_ = false;
   cef_app_t* app_ = nullptr;  // the reference cef_initialize was given
   CStandinUiThread uiThread_;
+  std::atomic<long> programTasks_{0};
 };
 
 }  // namespace CefStandin

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "StandinLog.h"
 #include "browser/CefRefCounted.h"
 
 namespace CefStandin {
@@ -26,10 +27,16 @@ bool CStandinUiThread::Start() {
   return ::WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
 }
 
+void WaitWithoutGivingUp(HANDLE handle, const char* what) {
+  if (::WaitForSingleObject(handle, kStuckAfterMs) != WAIT_TIMEOUT) return;
+  CStandinLog::Instance().Write(what, "stuck", 1);
+  ::WaitForSingleObject(handle, INFINITE);
+}
+
 void CStandinUiThread::Stop() {
   if (!thread_) return;
   ::PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-  ::WaitForSingleObject(thread_.get(), 10000);
+  WaitWithoutGivingUp(thread_.get(), "ui_thread_stop");
   thread_.reset();
   threadId_ = 0;
 }

@@ -8,6 +8,12 @@
 
 namespace CefStandin {
 
+// How long a wait on the UI thread may take before the journal calls it stuck.
+constexpr DWORD kStuckAfterMs = 10000;
+// Waits for handle as the runtime does, without a timeout; past kStuckAfterMs the journal
+// says "<what>.stuck=1" (a test then fails on it instead of the wait returning).
+void WaitWithoutGivingUp(HANDLE handle, const char* what);
+
 class CStandinUiThread {
  public:
   CStandinUiThread() = default;
@@ -17,7 +23,7 @@ class CStandinUiThread {
 
   // Starts the thread and waits until its queue exists; false if it could not start.
   bool Start();
-  // Ends the loop and waits (bounded) for the thread.
+  // Ends the loop and waits for the thread, without giving up.
   void Stop();
   bool IsRunning() const { return static_cast<bool>(thread_); }
   DWORD ThreadId() const { return threadId_; }
