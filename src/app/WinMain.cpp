@@ -6,6 +6,7 @@
 #include <objbase.h>
 
 #include <string>
+#include <vector>
 
 #include "app/AppModule.h"
 #include "app/Application.h"
@@ -34,9 +35,28 @@ std::string Document(const std::string& gameFolder, const char* name) {
   return gameFolder.empty() ? std::string() : KRUI::AppendPath(gameFolder, name);
 }
 
+// Destroys this thread's top-level windows (an owner takes its owned windows along).
+void DestroyThreadWindows() {
+  std::vector<HWND> windows;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM list) -> BOOL {
+        try {
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+          return TRUE;
+        } catch (...) {
+          return FALSE;  // out of memory: the rest are left to the process's end
+        }
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  for (HWND hwnd : windows) {
+    if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
+  }
+}
+
 // Loads the documents, opens the main window and runs the loop; ends with every browser
-// closed, GDI+ shut down and the error box shown when a document failed. Returns the exit
-// code.
+// closed, the windows destroyed, GDI+ shut down and the error box shown when a document
+// failed. Returns the exit code.
 int RunBrowserProcess(HINSTANCE instance) {
   int exitCode = -1;
   if (!KRUI::Application::Start(instance)) return exitCode;
@@ -62,7 +82,12 @@ int RunBrowserProcess(HINSTANCE instance) {
 
   // Browsers go while this thread still pumps and GDI+ still runs: the runtime's shutdown
   // could not end with one alive.
-  KRUI::CloseCefBrowsers();
+  const bool browsersClosed = KRUI::CloseCefBrowsers();
+  // Then the windows, and with them what they hold outside the process: the tray icon (a
+  // ghost in the tray otherwise), the hotkeys' global atoms, the system browser control. A
+  // browser window left on the runtime's thread would make this wait on that thread: then
+  // they are left to the process's end.
+  if (browsersClosed) DestroyThreadWindows();
   KRUI::Application::ShutdownGdiplus();
   if (!loaded) {
     // UTF-16 literals: the text reads right whatever the system code page is.

@@ -207,3 +207,34 @@ TEST(StartupDocuments, AFirstActiveWindowWithoutANativeWindowEndsWithZero) {
     for (const std::wstring& cls : run.SeenWindowClasses()) EXPECT_NE(L"#32770", cls);
   }
 }
+
+// What the windows hold outside the process goes with them when the program ends, however the
+// loop was left (here a layout's "quitmessage"): the hotkey's global atom, which outlives a
+// process that never frees it (the tray icon is taken away at the same window's end).
+TEST(StartupDocuments, AnEndedProgramLeavesNoHotkeyAtomBehind) {
+  const wchar_t kAtom[] = L"KRUI.Win32Hotkey.1";  // the process's first hotkey element
+  ASSERT_EQ(0, ::GlobalFindAtomW(kAtom)) << "left behind by an earlier program";
+  CInstallation installation("launcher.exe");
+  ASSERT_TRUE(installation.Ready());
+  WriteGame(installation, "", "7", true);
+  installation.Write("layout\\layout.xml", R"(<LayoutRoot>
+  <FrameHostWindow id="main" active="true" title="KRUI start-up test" size="200,100">
+    <EventHandler interest="101"><ShowComponent windowid="c" componentid="h" show="show"/></EventHandler>
+    <EventHandler interest="105"><QuitApplication method="quitmessage"/></EventHandler>
+  </FrameHostWindow>
+  <Win32ComponentHostWindow id="c"><Win32Hotkey id="h" config-group="hotkey" config-key="toggle"/></Win32ComponentHostWindow>
+</LayoutRoot>)");
+  installation.Write("conf.dat", "[hotkey]\r\ntoggle=ctrl_alt_71\r\n");
+
+  CLaunch run(installation, L"");
+  HWND window = run.WaitForWindow(L"_HOSTINNER_FRAMEWINDOW", kTestWindowTitle, kWait);
+  ASSERT_NE(nullptr, window);
+  const ULONGLONG deadline = ::GetTickCount64() + kWait;
+  while (!::GlobalFindAtomW(kAtom) && ::GetTickCount64() < deadline) ::Sleep(20);
+  ASSERT_NE(0, ::GlobalFindAtomW(kAtom)) << "the hotkey was never registered";
+  ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  DWORD code = 1234;
+  ASSERT_TRUE(run.WaitForExit(kWait, &code));
+  EXPECT_EQ(0u, code);
+  EXPECT_EQ(0, ::GlobalFindAtomW(kAtom));
+}
