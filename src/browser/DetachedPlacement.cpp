@@ -13,6 +13,12 @@ constexpr UINT kShowRaiseFlags = SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | 
 constexpr UINT kHideFlags = SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE;       // 0x93
 constexpr UINT kRaiseFlags = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE;                       // 0x13
 constexpr UINT kMoveRaiseFlags = SWP_NOSIZE | SWP_NOREDRAW | SWP_NOACTIVATE;                 // 0x19
+// A dialog the host runs stays over the host's browser, which the steps above raise to the
+// top of every window.
+void OwnedPopupOnTop(HWND host) {
+  HWND popup = ::GetLastActivePopup(host);
+  if (popup && popup != host && ::IsWindowVisible(popup)) ::SetWindowPos(popup, HWND_TOP, 0, 0, 0, 0, kRaiseFlags);
+}
 }  // namespace
 
 void CDetachedPlacement::HostBelow(HWND tool, HWND host, UINT flags) {
@@ -45,6 +51,7 @@ void CDetachedPlacement::Follow(HWND tool, HWND host, const CControl& control, U
       if (wParam != 0 && control.IsVisible()) {
         ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kShowRaiseFlags);
         HostBelow(tool, host, kHostBelowFlags & ~SWP_NOREDRAW);  // 0x413
+        OwnedPopupOnTop(host);
       } else {
         ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kHideFlags);
       }
@@ -53,6 +60,7 @@ void CDetachedPlacement::Follow(HWND tool, HWND host, const CControl& control, U
       if (wParam != 0) {
         ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kRaiseFlags);
         HostBelow(tool, host, kHostBelowFlags);
+        OwnedPopupOnTop(host);
       }
       break;
     case WM_WINDOWPOSCHANGED: {
@@ -64,6 +72,7 @@ void CDetachedPlacement::Follow(HWND tool, HWND host, const CControl& control, U
         ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kMoveRaiseFlags | SWP_NOMOVE);
       }
       HostBelow(tool, host, kHostBelowFlags);
+      OwnedPopupOnTop(host);
       break;
     }
     default:

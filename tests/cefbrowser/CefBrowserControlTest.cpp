@@ -355,6 +355,14 @@ TEST_F(CefBrowser, DetachedToolWindowFollowsTheHost) {
     EXPECT_TRUE(hostBelowTool()) << flags;
   }
   ::DestroyWindow(other);
+  // A dialog the host runs stays over the browser that the host's moves raise.
+  HWND dialog = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, host, nullptr, nullptr, nullptr);
+  ::SetActiveWindow(dialog);
+  ::SendMessageW(host, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+  EXPECT_EQ(dialog, ::GetTopWindow(nullptr));
+  ::SendMessageW(host, WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_EQ(dialog, ::GetTopWindow(nullptr));
+  ::DestroyWindow(dialog);
 
   // Alt+F4 in the page comes to the tool window as a system close: the host decides, as for
   // its own (here its handler only takes note), and nothing closes meanwhile.

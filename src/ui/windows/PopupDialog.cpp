@@ -85,10 +85,16 @@ bool _PopupDialog::HandleOwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPAR
       // The template gave dialog units; the declared size is meant in pixels.
       ::SetWindowPos(hwnd, nullptr, 0, 0, host_.width_, host_.height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
       if (host_.center_) CenterTopLevelWindow(hwnd);
+      restackAfterFirstPaint_ = true;
       host_.RaiseEvent(&host_, kWindowEventCreated);
       return true;  // 0: the system does not set the focus
     case WM_PAINT:
       PaintHostWindow(hwnd, host_, false);
+      // Its owner's detached browser may have been raised over it while it was shown.
+      if (restackAfterFirstPaint_) {
+        restackAfterFirstPaint_ = false;
+        RaiseAfterFirstPaint(hwnd);
+      }
       return true;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {

@@ -29,6 +29,8 @@ class _PopupDialog {
   CPopupHostDialog& host_;
   HWND hwnd_ = nullptr;
   _MouseHoverLeaveTracker tracker_;
+  // Set at each run's WM_INITDIALOG, cleared by its first paint (see WM_PAINT).
+  bool restackAfterFirstPaint_ = false;
 };
 
 }  // namespace KRUI
