@@ -226,6 +226,10 @@ bool CefWebclient::RequestClose() {
   CCefRefPtr<cef_browser_t> browser;
   {
     std::lock_guard<std::mutex> lock(mutex_);
+    // While the launcher ends, a browser still being made keeps its host (and so its
+    // parent): its arrival closes it, and that close closes the host again. A host that
+    // went now would leave the runtime making a browser for a window that is gone.
+    if (shuttingDown_ && requested_ && !browser_) return false;
     const bool closeNow = closing_ || !browser_;
     // Either way this client is done: a host that closes without its browser stops waiting,
     // and so does the shutdown (a browser that comes all the same is listed again).

@@ -51,7 +51,8 @@ class CefWebclient : public CCefRefCounted {
   bool HasBrowser();
   // True when the host may close now (a close already asked for, or no browser); otherwise
   // asks the runtime to close the browser (page unload handlers run) and returns false.
-  // Either way nothing waits for the browser any more.
+  // Either way nothing waits for the browser any more. During the launcher's shutdown a
+  // browser still being made keeps the host: false.
   bool RequestClose();
   // The element goes: no event is raised on it any more. Main thread only.
   void DetachOwner() noexcept { owner_ = nullptr; }

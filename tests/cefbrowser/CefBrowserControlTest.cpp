@@ -145,6 +145,8 @@ TEST_F(CefBrowser, NavigateBeforeTheBrowserArrivesLoadsOnceItDoes) {
   EXPECT_FALSE(b->Refresh(false));
   ASSERT_TRUE(Pump([] { return JournalCount("frame.load_url_main") > 0; }));
   EXPECT_EQ(std::vector<std::wstring>{L"http://krui.test/next"}, Journal("frame.load_url_main"));
+  // The load ends on the runtime's thread, after the load was asked for.
+  ASSERT_TRUE(Pump([] { return JournalCount("load_handler.on_load_end_main") > 1; }));
   EXPECT_EQ((std::vector<std::wstring>{L"http://krui.test/start", L"http://krui.test/next"}),
             Journal("load_handler.on_load_end_main"));
   // Retries waited 50 ms each, and ended once the page was loaded.

@@ -93,12 +93,16 @@ TEST(LauncherWithBrowser, AQuitWithBrowsersOpenOrBeingMadeClosesThemBeforeTheRun
   const DWORD kExitBoundMs = 10000;
   struct Case {
     const char* name;
-    int createDelayMs;
+    const char* createDelayMs;
     const char* quit;
   };
+  const char* quitAtOnce = "<EventHandler interest=\"101\"><QuitApplication method=\"quitmessage\"/></EventHandler>";
   const Case cases[] = {
-      {"browsers being made", 400, "<EventHandler interest=\"101\"><QuitApplication method=\"quitmessage\"/></EventHandler>"},
-      {"two live browsers", 0,
+      {"browsers being made", "400", quitAtOnce},
+      // The child browser's close closes the host, the detached one's parent goes with it:
+      // the host must stay until that one has come and gone too.
+      {"browsers being made, the detached one much later", "400,1500", quitAtOnce},
+      {"two live browsers", "0",
        "<EventHandler interest=\"101\"><CreateTimer windowid=\"owner\" timerid=\"7\" elapse=\"1\"/></EventHandler>"
        "<EventHandler interest=\"103\"><QuitApplication method=\"quitmessage\"/></EventHandler>"},
   };
@@ -117,7 +121,7 @@ TEST(LauncherWithBrowser, AQuitWithBrowsersOpenOrBeingMadeClosesThemBeforeTheRun
                            "<CefBrowser id=\"child\" pos=\"0,0\" size=\"200,100\" child=\"true\" page=\"http://krui.test/1\"/>"
                            "<CefBrowser id=\"detached\" pos=\"200,0\" size=\"200,100\" page=\"http://krui.test/2\"/>"
                            "</Layout></FrameHostWindow></LayoutRoot>");
-    ::SetEnvironmentVariableA("KRUI_CEF_STANDIN_CREATE_DELAY_MS", std::to_string(c.createDelayMs).c_str());
+    ::SetEnvironmentVariableA("KRUI_CEF_STANDIN_CREATE_DELAY_MS", c.createDelayMs);
     const ULONGLONG start = ::GetTickCount64();
     CLaunch run(installation, L"");
     ::SetEnvironmentVariableA("KRUI_CEF_STANDIN_CREATE_DELAY_MS", nullptr);

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "StandinBrowser.h"
@@ -38,13 +40,23 @@ void LogCommandLine(const std::string& event, const CStandinCommandLine& line) {
 
 std::wstring FieldText(const cef_string_t& s) { return FromCefString(&s); }
 
-// Milliseconds until a requested browser is made; -1 for never.
+// Milliseconds until the requested browser is made; -1 for never. A list ("400,1200")
+// gives the first request its first value, the next one the next, the last value the rest.
 long long CreateDelay() {
-  char value[32] = {0};
+  static std::atomic<unsigned> requests{0};
+  const unsigned request = requests++;
+  char value[64] = {0};
   DWORD n = ::GetEnvironmentVariableA("KRUI_CEF_STANDIN_CREATE_DELAY_MS", value, sizeof(value));
   if (n == 0 || n >= sizeof(value)) return 0;
-  if (std::string(value) == "never") return -1;
-  return std::atoll(value);
+  std::string list(value), item;
+  for (unsigned i = 0, start = 0; i <= request; ++i) {
+    const size_t comma = list.find(',', start);
+    item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    if (comma == std::string::npos) break;
+    start = static_cast<unsigned>(comma + 1);
+  }
+  if (item == "never") return -1;
+  return std::atoll(item.c_str());
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 //  - cef_initialize: once per process; gives the app its command-line hook, records the
 //    settings and the final command line, starts the UI thread when asked to;
 //  - cef_browser_host_create_browser: a browser whose window the UI thread makes after the
-//    delay KRUI_CEF_STANDIN_CREATE_DELAY_MS names (default 0; "never": no browser comes);
+//    delay KRUI_CEF_STANDIN_CREATE_DELAY_MS names (default 0; "never": no browser comes; a
+//    list names one delay per request in turn);
 //  - cef_shutdown: journals the browsers still open or being made (a fault of the caller)
 //    and the references the program still holds on them, runs the work queued on the UI
 //    thread, destroys the browsers still open there (their OnBeforeClose comes) and waits
