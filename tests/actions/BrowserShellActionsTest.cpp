@@ -306,10 +306,14 @@ TEST_F(ShellActions, DefaultFallsBackToInternetExplorerWithTheUrlAsItsParameter)
   EXPECT_TRUE(Open({{"page", "krui-noscheme:start"}, {"browser", "default"}, {"retval", "9"}}, nullptr, &result));
   EXPECT_EQ(9, result);
   std::wstring commandLine;
-  for (DWORD id : ChildProcesses(L"iexplore.exe")) {
-    if (std::find(before.begin(), before.end(), id) != before.end()) continue;
-    UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id));
-    if (process) commandLine = CommandLineOf(process.get());
+  // A process just started may not have its parameters in place yet: read again a while.
+  for (int attempt = 0; attempt < 100 && commandLine.empty(); ++attempt) {
+    if (attempt) ::Sleep(20);
+    for (DWORD id : ChildProcesses(L"iexplore.exe")) {
+      if (std::find(before.begin(), before.end(), id) != before.end()) continue;
+      UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id));
+      if (process) commandLine = CommandLineOf(process.get());
+    }
   }
   EXPECT_EQ(1u, EndNewBrowserProcesses(before));
   EXPECT_NE(std::wstring::npos, commandLine.find(L" krui-noscheme:start")) << commandLine.c_str();
