@@ -17,7 +17,7 @@ KRUI_REGISTER_ELEMENT("CreateProcess", CCreateProcessAction);
 static const ::KRUI::ElementDeclaration kElementDeclaration = {
     ::KRUI::kKindAction, "starts a program", {&::KRUI::kActionAttributes},
     {
-        {"filepath", ::KRUI::AttributeSyntax::kPath, "", 260, nullptr, "the program, relative to the installation"},
+        {"filepath", ::KRUI::AttributeSyntax::kPath, "", 260, nullptr, "the program, relative to the executable's folder (bin)"},
         {"cmdline", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "its command line"},
     },
     {},

@@ -16,7 +16,7 @@ static const ::KRUI::ElementDeclaration kElementDeclaration = {
     {
         {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
         {"timerid", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, ""},
-        {"elapse", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "milliseconds"},
+        {"elapse", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "the delay in seconds"},
     },
     {},
     {}};

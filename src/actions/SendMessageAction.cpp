@@ -15,7 +15,7 @@ KRUI_REGISTER_ELEMENT("SendMessage", CSendMessageAction);
 static const ::KRUI::ElementDeclaration kElementDeclaration = {
     ::KRUI::kKindAction, "sends a window message", {&::KRUI::kActionAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"windowid", ::KRUI::AttributeSyntax::kWindowId, "", 0, nullptr, "the target window; empty: the first window without an id"},
         {"message", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "the message number"},
         {"sync", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "send (true) or post"},
     },

@@ -14,7 +14,7 @@ KRUI_REGISTER_ELEMENT("ShowComponent", CShowComponentAction);
 static const ::KRUI::ElementDeclaration kElementDeclaration = {
     ::KRUI::kKindAction, "shows or hides a component (tray icon, menu)", {&::KRUI::kActionAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"windowid", ::KRUI::AttributeSyntax::kWindowId, "", 0, nullptr, "the component host window holding the component"},
         {"componentid", ::KRUI::AttributeSyntax::kComponentId, "", 0, nullptr, "the component"},
         {"show", ::KRUI::AttributeSyntax::kChoice, "", 0, "show|true|hide|false|auto|toggle", ""},
         {"destroy", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "stored only"},

@@ -13,7 +13,7 @@ KRUI_REGISTER_ELEMENT("ShowMessagebox", CShowMessagebox);
 static const ::KRUI::ElementDeclaration kElementDeclaration = {
     ::KRUI::kKindAction, "asks a question in a dialog; stops the handler unless the answer matches", {&::KRUI::kActionAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"windowid", ::KRUI::AttributeSyntax::kWindowId, "", 0, nullptr, "the popup dialog that asks; empty: the first window without an id"},
         {"title", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, ""},
         {"message", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, ""},
         {"yes", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the yes button's caption"},

@@ -4,12 +4,14 @@
 
 #include <windows.h>
 #include <algorithm>
+#include <cstring>
 #include <tlhelp32.h>
 #include <winternl.h>
 
 #include "actions/ActionTestSupport.h"
 #include "actions/ShellOpenUrlAction.h"
 #include "support/TempDir.h"
+#include "ui/core/ElementDeclaration.h"
 
 using namespace KRUI;
 using namespace KRUITest;
@@ -316,6 +318,10 @@ TEST_F(ShellActions, DefaultFallsBackToInternetExplorerWithTheUrlAsItsParameter)
 }
 
 TEST_F(ShellActions, CreateProcessStartsAProgramBesideTheExecutableWithTheCommandLineUnchanged) {
+  // The reference tells authors the same folder (not the installation's).
+  const ElementDeclaration* declaration = ElementRegistry::Instance().Declaration("CreateProcess");
+  ASSERT_NE(nullptr, declaration);
+  EXPECT_NE(nullptr, std::strstr(declaration->FindAttribute("filepath")->help, "the executable's folder"));
   const std::string commandLine = "not-its-name \"two words\" C:\\x\\y --z=1 ..\\q %PATH%";
   CEventx event(101, nullptr);
   EXPECT_FALSE(MakeAction("CreateProcess", {{"filepath", "actions-helper\\actions_recorder.exe"},

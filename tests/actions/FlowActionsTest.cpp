@@ -7,6 +7,7 @@
 #include "actions/ActionTestSupport.h"
 #include "actions/CreateTimerAction.h"
 #include "support/MessagePump.h"
+#include "ui/core/ElementDeclaration.h"
 
 using namespace KRUI;
 using namespace KRUITest;
@@ -208,12 +209,16 @@ TEST_F(FlowActions, AQuitPostedToAWindowThatHasNoNativeWindowEndsTheLoop) {
 }
 
 TEST_F(FlowActions, ATimerTicksOnceAndASecondStartWithTheSameIdPushesItBack) {
+  // elapse="1" is one second, as the reference tells authors (not one millisecond).
+  const ElementDeclaration* timer = ElementRegistry::Instance().Declaration("CreateTimer");
+  ASSERT_NE(nullptr, timer);
+  EXPECT_STREQ("the delay in seconds", timer->FindAttribute("elapse")->help);
   CActWindow* tm = ActWindow("tm");
   Native(tm);
   tm->ticks.clear();
   tm->tickTimes.clear();
 
-  RaiseFlow(9);  // CreateTimer id 7, 1 s; the action after it never runs
+  RaiseFlow(9);  // CreateTimer id 7, elapse="1"; the action after it never runs
   EXPECT_TRUE(Trail().empty());
   PumpMessagesFor(600);
   EXPECT_TRUE(tm->ticks.empty());

@@ -10,6 +10,7 @@
 #include "ReferenceWriter.h"
 #include "support/Bmp.h"
 #include "support/TempDir.h"
+#include "ui/core/StringTable.h"
 
 using namespace KRUI;
 
@@ -61,13 +62,17 @@ const Mistake kMistakes[] = {
     {"unknown attribute", "layout/layout.xml", "bitmap=\"bg\"", "bitmpa=\"bg\"",
      "layout/layout.xml:5: error: unknown attribute 'bitmpa' of Image (did you mean 'bitmap'?): it is ignored"},
     {"string reference", "layout/layout.xml", "${title}", "${titel}",
-     "layout/layout.xml:3: error: ${titel} names no string of layout/strings.xml: it stays as typed"},
+     "layout/layout.xml:3: error: ${titel} names no string of layout/strings.xml: it comes out empty"},
     {"bitmap id", "layout/layout.xml", "bitmap=\"bg\"", "bitmap=\"bkg\"",
      "layout/layout.xml:5: error: bitmap 'bkg' is in no bitmap table: it draws nothing"},
     {"image file", "layout/bitmap.xml", "bg.bmp", "gone.bmp",
      "layout/bitmap.xml:3: error: image file 'gone.bmp' not found: it draws nothing"},
     {"window reference", "layout/layout.xml", "windowid=\"owner\"", "windowid=\"mian\"",
      "layout/layout.xml:8: error: 'windowid' 'mian' names no window: the action does nothing"},
+    {"plain window id", "layout/layout.xml", "<ShowWindow windowid=\"owner\" show=\"close\"/>",
+     "<SendMessage windowid=\"owner\" message=\"16\"/>",
+     "layout/layout.xml:8: error: 'windowid' 'owner' names no window: the action does nothing (here \"owner\" is an "
+     "id, not the window holding it)"},
     {"control path", "layout/layout.xml", "<ShowWindow windowid=\"owner\" show=\"close\"/>",
      "<ShowControl controlid=\"root:okay\" show=\"hide\"/>",
      "layout/layout.xml:8: error: 'controlid' 'root:okay' names no control of window 'main': the action does "
@@ -139,6 +144,17 @@ TEST(Lint, EachMistakeGivesItsOneLine) {
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(report.Errors(), std::string(mistake.expected).find(": error: ") != std::string::npos ? 1u : 0u);
   }
+}
+
+TEST(Lint, AReferenceToNoStringComesOutEmptyAsTheRuntimeExpandsIt) {
+  GameFolder folder;
+  ASSERT_TRUE(folder.Edit("layout/layout.xml", "${title}", "${nothere}!"));
+  LintReport report;
+  EXPECT_EQ(folder.Lint(report), std::vector<std::string>{"layout/layout.xml:3: error: ${nothere} names no string of "
+                                                          "layout/strings.xml: it comes out empty"});
+  StringTable runtime;
+  ASSERT_TRUE(runtime.Load(folder.Dir().File("layout/strings.xml")));
+  EXPECT_EQ("!", runtime.ExpandString("${nothere}!"));
 }
 
 TEST(Lint, UnreadableImageAndMissingDocument) {

@@ -209,7 +209,7 @@ std::string GameLinter::Expand(const std::string& text, const std::string& file,
         report_.Error(file, line, "${" + id + "} refers to a string defined later (line " +
                                       std::to_string(later->second.line) + "): it comes out empty");
       else
-        report_.Error(file, line, "${" + id + "} names no string of " + kStrings + ": it stays as typed");
+        report_.Error(file, line, "${" + id + "} names no string of " + kStrings + ": it comes out empty");
     }
     pos = close + 1;
   }
@@ -452,6 +452,8 @@ const GameLinter::Node* GameLinter::WindowById(const std::string& id) const {
 
 const GameLinter::Node* GameLinter::TargetWindow(const Node& action) const {
   const std::string id = action.Attribute("windowid");
+  const AttributeDeclaration* windowid = action.declaration->FindAttribute("windowid");
+  if (windowid && windowid->syntax == AttributeSyntax::kWindowId) return id.empty() ? nullptr : WindowById(id);
   if (id.empty() || id == "owner") return action.window;
   return WindowById(id);
 }
@@ -623,6 +625,11 @@ void GameLinter::CheckValue(const Node& node, const std::string& name, const std
     case S::kWindowRef:
       if (!value.empty() && value != "owner" && value != "desktop" && !WindowById(value))
         report_.Error(kLayout, line, Quote(name) + " " + Quote(value) + " names no window: the action does nothing");
+      break;
+    case S::kWindowId:
+      if (!value.empty() && !WindowById(value))
+        report_.Error(kLayout, line, Quote(name) + " " + Quote(value) + " names no window: the action does nothing" +
+                                         (value == "owner" ? " (here \"owner\" is an id, not the window holding it)" : ""));
       break;
     case S::kControlPath: {
       if (value.empty() || value == "event") break;

@@ -66,7 +66,8 @@ class GameLinter {
   void CheckLinking(const Node& node);
   const Node* WindowById(const std::string& id) const;
   static const Node* FindControl(const Node& window, const std::string& path);
-  // The window an action's windowid names: its own window for none or "owner".
+  // The window an action's windowid names: where it is a reference, its own window for none
+  // or "owner"; where it is a plain id, the window of that id (none for an empty one).
   const Node* TargetWindow(const Node& action) const;
   void CheckFile(const std::string& file, int line, const std::string& what, const std::string& path);
 
