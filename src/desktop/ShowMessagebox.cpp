@@ -44,12 +44,12 @@ bool CShowMessagebox::LoadAttributes(const KRUI::AttributeMap& attributes) {
   return true;
 }
 
-bool CShowMessagebox::Execute(KRUI::CEventx& event) {
+KRUI::ActionResult CShowMessagebox::Execute(KRUI::CEventx& event) {
   // A plain id: "owner" means nothing special here.
   auto* dialog = dynamic_cast<KRUI::CPopupHostDialog*>(KRUI::CLayoutLoader::Instance().FindTopLevelWindow(windowId_));
   // Only a popup dialog runs modally and answers with the user's choice; one that is up
   // already (a second request while the question is open) is not asked again.
-  if (!dialog || dialog->GetHwnd()) return KRUI::kStopHandler;
+  if (!dialog || dialog->GetHwnd()) return KRUI::ActionResult::Stop;
 
   if (KRUI::CControl* root = dialog->GetRootControl()) {
     // Every run sets every text, an absent attribute giving the empty one.
@@ -64,5 +64,5 @@ bool CShowMessagebox::Execute(KRUI::CEventx& event) {
   dialog->SetActive(true);
   // Modal: returns when the dialog has ended, with its end code (-1 when it could not run).
   const int code = dialog->Show(0, false);
-  return code == continue_ ? KRUI::kContinueHandler : KRUI::kStopHandler;
+  return code == continue_ ? KRUI::ActionResult::Continue : KRUI::ActionResult::Stop;
 }

@@ -10,7 +10,7 @@
 class CShowMessagebox : public KRUI::CAction {
  public:
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
  private:
   std::string windowId_;

@@ -25,9 +25,9 @@ constexpr uint32_t kGrey = 0x808080, kWhite = 0xFFFFFF, kOrange = 0xFFC800;
 // Records the events it is run for.
 class RecordingAction : public CAction {
  public:
-  bool Execute(CEventx& event) override {
+  ActionResult Execute(CEventx& event) override {
     events.push_back(event);
-    return false;
+    return ActionResult::Continue;
   }
   std::vector<CEventx> events;
 };
