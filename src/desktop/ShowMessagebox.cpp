@@ -53,10 +53,10 @@ KRUI::ActionResult CShowMessagebox::Execute(KRUI::CEventx& event) {
 
   if (KRUI::CControl* root = dialog->GetRootControl()) {
     // Every run sets every text, an absent attribute giving the empty one.
-    KRUI::CTextControl::SetChildText(root, "msgbox.title", title_);
-    KRUI::CTextControl::SetChildText(root, "msgbox.message", message_);
-    SetChildCaption(root, "msgbox.yes", yes_);
-    SetChildCaption(root, "msgbox.no", no_);
+    KRUI::CTextControl::SetChildText(root, kMessageboxTitleId, title_);
+    KRUI::CTextControl::SetChildText(root, kMessageboxMessageId, message_);
+    SetChildCaption(root, kMessageboxYesId, yes_);
+    SetChildCaption(root, kMessageboxNoId, no_);
   }
 
   KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event);

@@ -96,6 +96,19 @@ const Mistake kMistakes[] = {
      "layout/strings.xml:3: error: ${name} refers to a string defined later (line 4): it comes out empty"},
     {"caption without text", "layout/layout.xml", "size=\"50,20\">", "size=\"50,20\" text-text=\"OK\">",
      "layout/layout.xml:6: warning: 'text-text' has no effect: Button makes its caption only with a 'text' attribute"},
+    {"caption in 'text'", "layout/layout.xml", "size=\"50,20\">", "size=\"50,20\" text=\"Start\">",
+     "layout/layout.xml:6: error: 'text' is 'Start', but a Button's caption shows only 'text-text': the caption is empty"},
+    {"message box on a frame", "layout/layout.xml", "<ShowWindow windowid=\"owner\" show=\"close\"/>",
+     "<ShowMessagebox windowid=\"main\" title=\"${title}\"/>",
+     "layout/layout.xml:8: error: ShowMessagebox's window 'main' is a FrameHostWindow, not a PopupHostDialog: nothing is "
+     "asked and the handler stops"},
+    {"message box without its controls", "layout/layout.xml",
+     "<ShowWindow windowid=\"owner\" show=\"close\"/>\n        </EventHandler>\n      </Button>\n    </Layout>\n"
+     "  </FrameHostWindow>\n",
+     "<ShowMessagebox windowid=\"ask\" message=\"Quit?\"/>\n        </EventHandler>\n      </Button>\n    </Layout>\n"
+     "  </FrameHostWindow>\n  <PopupHostDialog id=\"ask\"><Layout><Text id=\"msgbox.title\"/></Layout></PopupHostDialog>\n",
+     "layout/layout.xml:8: error: dialog 'ask' has no Text 'msgbox.message' directly under its root: ShowMessagebox's "
+     "'message' is not shown"},
     {"control id twice", "layout/layout.xml", "<Button id=\"ok\"", "<Button id=\"bg\"",
      "layout/layout.xml:6: warning: control id 'bg' is used again in its parent; paths find the first (line 5)"},
     {"limit", "layout/layout.xml", "pos=\"10,10\"",
@@ -218,7 +231,11 @@ TEST(Lint, DeepDocumentsAndHotkeyTexts) {
       {"too deep to parse", 1100, nullptr,
        {"layout/layout.xml: error: nested deeper than 1024 levels: the launcher refuses the document"}},
       {"hotkey text without a key", 0, "[hotkey]\r\ntoggle=ctrl_alt\r\n",
-       {"conf.dat: error: [hotkey] toggle=ctrl_alt: the hotkey text names no key"}},
+       {"conf.dat: error: [hotkey] toggle=ctrl_alt: the hotkey text names no key (a key is its decimal code: ctrl_alt_71 "
+        "is Ctrl+Alt+G)"}},
+      {"hotkey text with a letter", 0, "[hotkey]\r\ntoggle=Ctrl+Alt+g\r\n",
+       {"conf.dat: error: [hotkey] toggle=Ctrl+Alt+g: the hotkey text names no key (a key is its decimal code: write "
+        "ctrl_alt_71)"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

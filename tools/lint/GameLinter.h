@@ -62,6 +62,8 @@ class GameLinter {
   void CheckAttributes(Node& node);
   void CheckValue(const Node& node, const std::string& name, const std::string& value,
                   const AttributeDeclaration& declaration, int line);
+  // The dialog a ShowMessagebox runs holds the controls it fills.
+  void CheckMessageboxDialog(const Node& action);
   void CheckReferences(Node& node);
   void CheckLinking(const Node& node);
   const Node* WindowById(const std::string& id) const;
