@@ -405,9 +405,9 @@ int RunPaint(const std::string& demo) {
 // Does nothing but count, so the loop's work is used.
 class CCountingAction : public KRUI::CAction {
  public:
-  bool Execute(KRUI::CEventx& event) override {
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override {
     ++event.result;
-    return false;
+    return KRUI::ActionResult::Continue;
   }
 };
 

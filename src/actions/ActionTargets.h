@@ -1,5 +1,5 @@
-// Rules every built-in action shares: what Execute's result means, which window owns an
-// event, and how a window attribute names a window.
+// Rules every built-in action shares: which window owns an event, and how a window
+// attribute names a window.
 #pragma once
 #include <string>
 
@@ -9,10 +9,6 @@ namespace KRUI {
 
 class CHostWindow;
 class CControl;
-
-// Execute's result: stop ends the remaining actions of the handler, continue runs the next.
-constexpr bool kStopHandler = true;
-constexpr bool kContinueHandler = false;
 
 // The window an event belongs to: a window sender is its own owner, a control sender's
 // owner is the window that hosts it. Component senders (tray icon, menu items, hotkeys)

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
@@ -32,8 +31,8 @@ bool CConditionAction::LoadAttributes(const AttributeMap& attributes) {
   return true;
 }
 
-bool CConditionAction::Execute(CEventx& event) {
-  return Passes(event) ? kContinueHandler : kStopHandler;
+ActionResult CConditionAction::Execute(CEventx& event) {
+  return Passes(event) ? ActionResult::Continue : ActionResult::Stop;
 }
 
 bool CConditionAction::Passes(const CEventx& event) const {

@@ -12,7 +12,7 @@ class CConditionAction : public CAction {
  public:
   bool LoadAttributes(const AttributeMap& attributes) override;
   // Continues when the test passes; an unknown type or condition fails.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 
  private:
   bool Passes(const CEventx& event) const;

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
@@ -17,7 +16,7 @@ KRUI_REGISTER_ELEMENT("CreateProcess", CCreateProcessAction);
 static const ::KRUI::ElementDeclaration kElementDeclaration = {
     ::KRUI::kKindAction, "starts a program", {&::KRUI::kActionAttributes},
     {
-        {"filepath", ::KRUI::AttributeSyntax::kPath, "", 260, nullptr, "the program, relative to the installation"},
+        {"filepath", ::KRUI::AttributeSyntax::kPath, "", 260, nullptr, "the program, relative to the executable's folder (bin)"},
         {"cmdline", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "its command line"},
     },
     {},
@@ -31,12 +30,12 @@ bool CCreateProcessAction::LoadAttributes(const AttributeMap& attributes) {
   return true;
 }
 
-bool CCreateProcessAction::Execute(CEventx&) {
+ActionResult CCreateProcessAction::Execute(CEventx&) {
   // "<exe path>\.." is the executable's folder; PathAppendA resolves "..\" steps in filepath.
   const std::string module = ModuleFilePath();
-  if (module.empty()) return kContinueHandler;  // the executable's own path is too long
+  if (module.empty()) return ActionResult::Continue;  // the executable's own path is too long
   std::string program = AppendPath(AppendPath(module, ".."), filePath_);
-  if (program.empty()) return kContinueHandler;  // the path does not fit MAX_PATH
+  if (program.empty()) return ActionResult::Continue;  // the path does not fit MAX_PATH
 
   // CreateProcessA may write into the command line, so it gets a copy of its own.
   std::vector<char> commandLine(commandLine_.begin(), commandLine_.end());
@@ -49,7 +48,7 @@ bool CCreateProcessAction::Execute(CEventx&) {
     UniqueKernelHandle process(info.hProcess);
     UniqueKernelHandle thread(info.hThread);
   }
-  return kContinueHandler;
+  return ActionResult::Continue;
 }
 
 }  // namespace KRUI

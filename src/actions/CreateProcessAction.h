@@ -12,7 +12,7 @@ class CCreateProcessAction : public CAction {
  public:
   bool LoadAttributes(const AttributeMap& attributes) override;
   // Always continues; a program that cannot be started is ignored.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 
  private:
   std::string filePath_;

@@ -16,7 +16,7 @@ static const ::KRUI::ElementDeclaration kElementDeclaration = {
     {
         {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
         {"timerid", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, ""},
-        {"elapse", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "milliseconds"},
+        {"elapse", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "the delay in seconds"},
     },
     {},
     {}};
@@ -40,16 +40,16 @@ UINT CCreateTimerAction::DelayMilliseconds(int seconds) {
   return ms > USER_TIMER_MAXIMUM ? USER_TIMER_MAXIMUM : static_cast<UINT>(ms);
 }
 
-bool CCreateTimerAction::Execute(CEventx& event) {
+ActionResult CCreateTimerAction::Execute(CEventx& event) {
   CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);
-  if (!window) return kStopHandler;
+  if (!window) return ActionResult::Stop;
   // A window without a native window has nowhere to tick: SetTimer with a null handle
   // would make a repeating thread timer under a new id that nothing could kill.
   if (HWND hwnd = window->GetHwnd()) {
     // Same window and id: the running timer restarts with the new delay.
     ::SetTimer(hwnd, static_cast<UINT_PTR>(static_cast<unsigned>(timerId_)), DelayMilliseconds(elapse_), nullptr);
   }
-  return kStopHandler;
+  return ActionResult::Stop;
 }
 
 }  // namespace KRUI

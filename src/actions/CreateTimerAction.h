@@ -14,7 +14,7 @@ class CCreateTimerAction : public CAction {
  public:
   bool LoadAttributes(const AttributeMap& attributes) override;
   // Always stops: the actions after it in the handler never run.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 
   // The delay in milliseconds for a number of seconds: a negative delay and one longer than
   // the window system accepts are its maximum (USER_TIMER_MAXIMUM, about 24.8 days).

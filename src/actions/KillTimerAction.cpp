@@ -28,12 +28,12 @@ bool CKillTimerAction::LoadAttributes(const AttributeMap& attributes) {
   return true;
 }
 
-bool CKillTimerAction::Execute(CEventx& event) {
+ActionResult CKillTimerAction::Execute(CEventx& event) {
   CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);
-  if (!window) return kContinueHandler;
+  if (!window) return ActionResult::Continue;
   // With a null handle KillTimer would address this thread's timers instead.
   if (HWND hwnd = window->GetHwnd()) ::KillTimer(hwnd, static_cast<UINT_PTR>(static_cast<unsigned>(timerId_)));
-  return kContinueHandler;
+  return ActionResult::Continue;
 }
 
 }  // namespace KRUI

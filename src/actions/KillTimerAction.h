@@ -10,7 +10,7 @@ class CKillTimerAction : public CAction {
  public:
   bool LoadAttributes(const AttributeMap& attributes) override;
   // Always continues; a timer that is not running is no error.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 
  private:
   std::string windowId_;

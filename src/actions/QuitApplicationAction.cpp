@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
@@ -26,7 +25,7 @@ bool CQuitApplicationAction::LoadAttributes(const AttributeMap& attributes) {
   return true;
 }
 
-bool CQuitApplicationAction::Execute(CEventx&) {
+ActionResult CQuitApplicationAction::Execute(CEventx&) {
   if (method_ == "exitprocess") {
     // At once: no shutdown step runs.
     ::ExitProcess(0);
@@ -36,7 +35,7 @@ bool CQuitApplicationAction::Execute(CEventx&) {
     // A running popup dialog ends with IDCANCEL; every other window gets WM_CLOSE posted.
     CLayoutLoader::Instance().CloseAllWindows();
   }
-  return kContinueHandler;
+  return ActionResult::Continue;
 }
 
 }  // namespace KRUI

@@ -11,7 +11,7 @@ class CQuitApplicationAction : public CAction {
  public:
   bool LoadAttributes(const AttributeMap& attributes) override;
   // Continues for every method that returns; any other method does nothing.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 
  private:
   std::string method_;

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
@@ -15,7 +14,7 @@ KRUI_REGISTER_ELEMENT("SendMessage", CSendMessageAction);
 static const ::KRUI::ElementDeclaration kElementDeclaration = {
     ::KRUI::kKindAction, "sends a window message", {&::KRUI::kActionAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"windowid", ::KRUI::AttributeSyntax::kWindowId, "", 0, nullptr, "the target window; empty: the first window without an id"},
         {"message", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "the message number"},
         {"sync", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "send (true) or post"},
     },
@@ -31,11 +30,11 @@ bool CSendMessageAction::LoadAttributes(const AttributeMap& attributes) {
   return true;
 }
 
-bool CSendMessageAction::Execute(CEventx&) {
+ActionResult CSendMessageAction::Execute(CEventx&) {
   // A plain id: "owner" is looked up like any other, and the empty id finds the first
   // window without one.
   CHostWindow* window = CLayoutLoader::Instance().FindTopLevelWindow(windowId_);
-  if (!window) return kContinueHandler;
+  if (!window) return ActionResult::Continue;
   const UINT message = static_cast<UINT>(message_);
   // Without a native window the handle is null: a send reaches nobody, a post lands in
   // this thread's own queue (so a posted WM_QUIT ends this thread's loop).
@@ -44,7 +43,7 @@ bool CSendMessageAction::Execute(CEventx&) {
   } else {
     ::PostMessageW(window->GetHwnd(), message, 0, 0);
   }
-  return kContinueHandler;
+  return ActionResult::Continue;
 }
 
 }  // namespace KRUI

@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-#include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
@@ -59,7 +58,7 @@ bool CShellOpenUrlAction::IsWebUrl(const std::string& text) {
   return true;
 }
 
-bool CShellOpenUrlAction::Execute(CEventx& event) {
+ActionResult CShellOpenUrlAction::Execute(CEventx& event) {
   std::string url;
   if (fromdata_.empty()) {
     url = page_;
@@ -68,9 +67,9 @@ bool CShellOpenUrlAction::Execute(CEventx& event) {
     // (programs, documents, shares), so only web addresses are passed on.
     const char* text = event.ParamText();
     url = text ? text : "";
-    if (!IsWebUrl(url)) return kContinueHandler;
+    if (!IsWebUrl(url)) return ActionResult::Continue;
   } else {
-    return kContinueHandler;
+    return ActionResult::Continue;
   }
 
   bool launched = false;
@@ -80,9 +79,9 @@ bool CShellOpenUrlAction::Execute(CEventx& event) {
     launched = Launched(::ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOW)) ||
                OpenInInternetExplorer(url);
   }
-  if (!launched) return kContinueHandler;
+  if (!launched) return ActionResult::Continue;
   event.result = retval_;
-  return kStopHandler;
+  return ActionResult::Stop;
 }
 
 }  // namespace KRUI

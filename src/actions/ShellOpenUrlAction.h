@@ -11,7 +11,7 @@ class CShellOpenUrlAction : public CAction {
  public:
   bool LoadAttributes(const AttributeMap& attributes) override;
   // Stops (and writes `retval`) when the shell reports success; continues otherwise.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 
   // True for an absolute http:// or https:// URL (scheme in any case) with a host and
   // without spaces, quotes or control characters: the only text an event may have opened.

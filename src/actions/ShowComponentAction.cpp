@@ -1,6 +1,5 @@
 #include "actions/ShowComponentAction.h"
 
-#include "actions/ActionTargets.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
@@ -14,7 +13,7 @@ KRUI_REGISTER_ELEMENT("ShowComponent", CShowComponentAction);
 static const ::KRUI::ElementDeclaration kElementDeclaration = {
     ::KRUI::kKindAction, "shows or hides a component (tray icon, menu)", {&::KRUI::kActionAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"windowid", ::KRUI::AttributeSyntax::kWindowId, "", 0, nullptr, "the component host window holding the component"},
         {"componentid", ::KRUI::AttributeSyntax::kComponentId, "", 0, nullptr, "the component"},
         {"show", ::KRUI::AttributeSyntax::kChoice, "", 0, "show|true|hide|false|auto|toggle", ""},
         {"destroy", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "stored only"},
@@ -32,14 +31,14 @@ bool CShowComponentAction::LoadAttributes(const AttributeMap& attributes) {
   return true;
 }
 
-bool CShowComponentAction::Execute(CEventx&) {
-  if (windowId_.empty() || componentId_.empty()) return kContinueHandler;
+ActionResult CShowComponentAction::Execute(CEventx&) {
+  if (windowId_.empty() || componentId_.empty()) return ActionResult::Continue;
   // A plain id: "owner" means nothing special here.
   CHostWindow* window = CLayoutLoader::Instance().FindTopLevelWindow(windowId_);
-  if (!window) return kContinueHandler;
+  if (!window) return ActionResult::Continue;
   // Only the component host window holds components.
   CWin32Component* component = window->FindComponent(componentId_);
-  if (!component) return kContinueHandler;
+  if (!component) return ActionResult::Continue;
 
   if (show_ == "show" || show_ == "true") {
     component->Show();
@@ -48,7 +47,7 @@ bool CShowComponentAction::Execute(CEventx&) {
   } else if (show_ == "auto" || show_ == "toggle") {
     component->Toggle(0, 0);
   }
-  return kContinueHandler;
+  return ActionResult::Continue;
 }
 
 }  // namespace KRUI

@@ -11,7 +11,7 @@ class CShowComponentAction : public CAction {
  public:
   bool LoadAttributes(const AttributeMap& attributes) override;
   // Always continues.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 
   bool Destroy() const { return destroy_; }
 

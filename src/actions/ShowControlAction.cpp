@@ -29,19 +29,19 @@ bool CShowControlAction::LoadAttributes(const AttributeMap& attributes) {
   return true;
 }
 
-bool CShowControlAction::Execute(CEventx& event) {
+ActionResult CShowControlAction::Execute(CEventx& event) {
   CControl* control = nullptr;
   if (controlId_ == "owner") {
     // The sender itself, provided it is a control in an active window.
     CHostWindow* owner = OwnerWindowOf(event);
-    if (!owner || !owner->IsActive()) return kContinueHandler;
+    if (!owner || !owner->IsActive()) return ActionResult::Continue;
     control = SenderControlOf(event);
   } else {
     CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);
-    if (!window || !window->IsActive()) return kContinueHandler;
+    if (!window || !window->IsActive()) return ActionResult::Continue;
     control = window->FindControl(controlId_);
   }
-  if (!control) return kContinueHandler;
+  if (!control) return ActionResult::Continue;
 
   bool visible;
   if (show_ == "true" || show_ == "show") {
@@ -49,11 +49,11 @@ bool CShowControlAction::Execute(CEventx& event) {
   } else if (show_ == "false" || show_ == "hide") {
     visible = false;
   } else {
-    return kContinueHandler;
+    return ActionResult::Continue;
   }
   control->SetVisible(visible);
   control->Invalidate();
-  return kContinueHandler;
+  return ActionResult::Continue;
 }
 
 }  // namespace KRUI

@@ -36,9 +36,9 @@ bool CShowWindowAction::LoadAttributes(const AttributeMap& attributes) {
   return true;
 }
 
-bool CShowWindowAction::Execute(CEventx& event) {
+ActionResult CShowWindowAction::Execute(CEventx& event) {
   CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);
-  if (!window) return kStopHandler;
+  if (!window) return ActionResult::Stop;
 
   if (showOption_ == "active") {
     if (!window->GetHwnd()) {
@@ -50,19 +50,19 @@ bool CShowWindowAction::Execute(CEventx& event) {
       } else if (parentId_.empty() || parentId_ == "desktop") {
         parent = ::GetDesktopWindow();
       } else {
-        return kStopHandler;
+        return ActionResult::Stop;
       }
       window->Create(parent);
     }
     window->SetActive(true);
   }
 
-  if (!window->IsActive()) return kContinueHandler;
+  if (!window->IsActive()) return ActionResult::Continue;
   // A popup dialog's Show returns only when the dialog has ended.
-  if (!ApplyShow(*window)) return kStopHandler;
+  if (!ApplyShow(*window)) return ActionResult::Stop;
 
   if (showOption_ == "deactive") window->SetActive(false);
-  return kContinueHandler;
+  return ActionResult::Continue;
 }
 
 bool CShowWindowAction::ApplyShow(CHostWindow& window) {

@@ -15,7 +15,7 @@ class CShowWindowAction : public CAction {
   bool LoadAttributes(const AttributeMap& attributes) override;
   // Stops when the window is not found, when it would need creating under a parent
   // other than "owner" or "desktop", and for an unknown `show` keyword.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 
  private:
   // False when `show` is not a known keyword.

@@ -1,6 +1,5 @@
 #include "actions/StopPropagation.h"
 
-#include "actions/ActionTargets.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 
@@ -15,9 +14,9 @@ static const ::KRUI::ElementDeclaration kElementDeclaration = {
     {}};
 KRUI_DECLARE_ELEMENT("StopPropagation", kElementDeclaration);
 
-bool CStopPropagation::Execute(CEventx& event) {
+ActionResult CStopPropagation::Execute(CEventx& event) {
   event.propagate = false;
-  return kStopHandler;
+  return ActionResult::Stop;
 }
 
 }  // namespace KRUI

@@ -8,7 +8,7 @@ namespace KRUI {
 class CStopPropagation : public CAction {
  public:
   // Clears the event's propagate flag and stops.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 };
 
 }  // namespace KRUI

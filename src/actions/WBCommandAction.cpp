@@ -1,6 +1,5 @@
 #include "actions/WBCommandAction.h"
 
-#include "actions/ActionTargets.h"
 #include "actions/BrowserTarget.h"
 #include "browser/EmbedBrowser.h"
 #include "ui/core/AttributeValue.h"
@@ -31,11 +30,11 @@ bool CWBCommandAction::LoadAttributes(const AttributeMap& attributes) {
   return true;
 }
 
-bool CWBCommandAction::Execute(CEventx& event) {
+ActionResult CWBCommandAction::Execute(CEventx& event) {
   CEmbedBrowser* browser = FindEmbedBrowser(windowId_, browserId_, event);
-  if (!browser) return kContinueHandler;
+  if (!browser) return ActionResult::Continue;
   if (command_ == "refresh") browser->Refresh(false);
-  return kContinueHandler;
+  return ActionResult::Continue;
 }
 
 }  // namespace KRUI

@@ -11,7 +11,7 @@ class CWBCommandAction : public CAction {
  public:
   bool LoadAttributes(const AttributeMap& attributes) override;
   // Always continues.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 
   const std::string& Param() const { return param_; }
 

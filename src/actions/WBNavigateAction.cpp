@@ -1,6 +1,5 @@
 #include "actions/WBNavigateAction.h"
 
-#include "actions/ActionTargets.h"
 #include "actions/BrowserTarget.h"
 #include "browser/EmbedBrowser.h"
 #include "ui/core/AttributeValue.h"
@@ -29,9 +28,9 @@ bool CWBNavigateAction::LoadAttributes(const AttributeMap& attributes) {
   return true;
 }
 
-bool CWBNavigateAction::Execute(CEventx& event) {
+ActionResult CWBNavigateAction::Execute(CEventx& event) {
   CEmbedBrowser* browser = FindEmbedBrowser(windowId_, browserId_, event);
-  if (!browser) return kContinueHandler;
+  if (!browser) return ActionResult::Continue;
 
   if (fromdata_.empty()) {
     browser->Navigate(url_);
@@ -41,7 +40,7 @@ bool CWBNavigateAction::Execute(CEventx& event) {
   }
   // Any other fromdata (or an event without text) loads nothing.
   event.result = retval_;
-  return kContinueHandler;
+  return ActionResult::Continue;
 }
 
 }  // namespace KRUI

@@ -12,7 +12,7 @@ class CWBNavigateAction : public CAction {
   bool LoadAttributes(const AttributeMap& attributes) override;
   // Always continues. The result is written whenever the browser was found, also when
   // there was no URL to load.
-  bool Execute(CEventx& event) override;
+  ActionResult Execute(CEventx& event) override;
 
  private:
   std::string windowId_;

@@ -1,24 +1,25 @@
 #include "app/Application.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
-#include "ui/core/GdiPlus.h"
+#include "ui/core/Handles.h"
 
 namespace KRUI {
 namespace {
 
 // Process state, touched on the main thread only (start-up and shutdown).
 Application* g_application = nullptr;
-ULONG_PTR g_gdiplusToken = 0;
+std::unique_ptr<GdiplusScope> g_gdiplus;
 
 }  // namespace
 
 bool Application::Start(HINSTANCE instance) {
   if (g_application) return false;
-  Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback, background thread on
-  ULONG_PTR token = 0;
-  if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) return false;
-  g_gdiplusToken = token;
+  auto gdiplus = std::make_unique<GdiplusScope>();
+  if (!gdiplus->ok()) return false;
+  g_gdiplus = std::move(gdiplus);
   // Lives until the process ends, like every object built at start-up.
   g_application = new Application(instance);
   return true;
@@ -26,11 +27,7 @@ bool Application::Start(HINSTANCE instance) {
 
 Application* Application::Get() { return g_application; }
 
-void Application::ShutdownGdiplus() {
-  if (!g_gdiplusToken) return;
-  Gdiplus::GdiplusShutdown(g_gdiplusToken);
-  g_gdiplusToken = 0;
-}
+void Application::ShutdownGdiplus() { g_gdiplus.reset(); }
 
 void Application::AddMessageFilter(_IMessageFilter* filter) { filters_.push_back(filter); }
 

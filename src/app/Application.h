@@ -16,7 +16,7 @@ class Application {
   static bool Start(HINSTANCE instance);
   // The process's Application; none before Start.
   static Application* Get();
-  // GdiplusShutdown with the token Start obtained; nothing when GDI+ is not running.
+  // Ends the GDI+ Start began; nothing when GDI+ is not running.
   static void ShutdownGdiplus();
 
   // A free-standing instance (the process's one is made by Start).

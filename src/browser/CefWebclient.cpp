@@ -8,8 +8,9 @@
 #include "browser/CefBrowserControl.h"
 #include "browser/CefLibrary.h"
 #include "browser/CefMainThreadCall.h"
-#include "browser/CefTask.h"
 #include "browser/CefStringField.h"
+#include "browser/CefTask.h"
+#include "browser/WindowPosFlags.h"
 #include "ui/core/Encoding.h"
 
 namespace KRUI {
@@ -17,8 +18,6 @@ namespace KRUI {
 std::atomic<long> CefWebclient::live_{0};
 
 namespace {
-
-constexpr UINT kResizeFlags = SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE;  // 0x1C
 
 // The runtime's UI thread, the only one the client raises events from.
 bool OnRuntimeUiThread() {
@@ -62,7 +61,7 @@ void LoadInMainFrame(const CCefRefPtr<cef_browser_t>& browser, const std::wstrin
 }
 
 void MoveWindowTo(HWND window, const RECT& rect) {
-  ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, kResizeFlags);
+  ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, kChildSizeFlags);
 }
 
 }  // namespace

@@ -2,18 +2,13 @@
 
 #include <windowsx.h>
 
+#include "browser/WindowPosFlags.h"
 #include "ui/core/Control.h"
 
 namespace KRUI {
 
 namespace {
-constexpr UINT kMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE;             // 0x1D
-constexpr UINT kMinimiseFlags = SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE;  // 0x9B
-constexpr UINT kShowRaiseFlags = SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE;  // 0x53
-constexpr UINT kHideFlags = SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE;       // 0x93
-constexpr UINT kRaiseFlags = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE;                       // 0x13
-constexpr UINT kMoveRaiseFlags = SWP_NOSIZE | SWP_NOREDRAW | SWP_NOACTIVATE;                 // 0x19
-// A dialog the host runs stays over the host's browser, which the steps above raise to the
+// A dialog the host runs stays over the host's browser, which the steps below raise to the
 // top of every window.
 void OwnedPopupOnTop(HWND host) {
   HWND popup = ::GetLastActivePopup(host);
@@ -38,7 +33,7 @@ void CDetachedPlacement::Follow(HWND tool, HWND host, const CControl& control, U
       break;
     case WM_SIZE:
       if (wParam == SIZE_MINIMIZED) {
-        ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kMinimiseFlags);
+        ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kHideWithoutRedrawFlags);
       } else {
         POINT origin{control.Left(), control.Top()};
         ::ClientToScreen(host, &origin);
@@ -50,7 +45,7 @@ void CDetachedPlacement::Follow(HWND tool, HWND host, const CControl& control, U
     case WM_SHOWWINDOW:
       if (wParam != 0 && control.IsVisible()) {
         ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kShowRaiseFlags);
-        HostBelow(tool, host, kHostBelowFlags & ~SWP_NOREDRAW);  // 0x413
+        HostBelow(tool, host, kHostBelowFlags & ~SWP_NOREDRAW);  // 0x413: the host is redrawn
         OwnedPopupOnTop(host);
       } else {
         ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kHideFlags);

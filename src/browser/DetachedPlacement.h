@@ -16,11 +16,7 @@ class CDetachedPlacement {
   static void Follow(HWND tool, HWND host, const CControl& control, UINT message, WPARAM wParam,
                      LPARAM lParam);
 
-  // The flags of each step, named so tests and callers can see them.
-  static constexpr UINT kHostBelowFlags =
-      SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOSENDCHANGING;  // 0x41B
-
-  // Puts the host directly under the tool window.
+  // Puts the host directly under the tool window (kHostBelowFlags, or those with a redraw).
   static void HostBelow(HWND tool, HWND host, UINT flags);
 };
 

@@ -7,6 +7,7 @@
 #include "browser/DetachedPlacement.h"
 #include "browser/OleClientSiteImpl.h"
 #include "browser/WebBrowserEvents.h"
+#include "browser/WindowPosFlags.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
@@ -33,9 +34,6 @@ namespace {
 
 constexpr DWORD kChildStyle = WS_CHILD;  // shown by the host's WM_SHOWWINDOW
 constexpr DWORD kDetachedStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-constexpr UINT kChildSizeFlags = SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOZORDER;              // 0x1C
-constexpr UINT kShowRaiseFlags = SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE;  // 0x53
-constexpr UINT kHideFlags = SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE;  // 0x9B
 
 // A BSTR for the length of one call.
 class ScopedBstr {
@@ -88,9 +86,9 @@ void CWebBrowserControl::SetVisible(bool visible) {
     ::ShowWindow(tool, show ? SW_SHOWNA : SW_HIDE);
   } else if (show) {
     ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kShowRaiseFlags);
-    CDetachedPlacement::HostBelow(tool, host, CDetachedPlacement::kHostBelowFlags);
+    CDetachedPlacement::HostBelow(tool, host, kHostBelowFlags);
   } else {
-    ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kHideFlags);
+    ::SetWindowPos(tool, nullptr, 0, 0, 0, 0, kHideWithoutRedrawFlags);
   }
 }
 

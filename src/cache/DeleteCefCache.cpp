@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "actions/ActionTargets.h"
 #include "app/DataDirectory.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
@@ -50,11 +49,11 @@ bool CDeleteCefCache::LoadAttributes(const KRUI::AttributeMap& attributes) {
   return true;
 }
 
-bool CDeleteCefCache::Execute(KRUI::CEventx&) {
+KRUI::ActionResult CDeleteCefCache::Execute(KRUI::CEventx&) {
   const std::wstring dataDirectory = KRUI::GetDataDirectory();
-  if (dataDirectory.empty()) return KRUI::kStopHandler;
+  if (dataDirectory.empty()) return KRUI::ActionResult::Stop;
   const std::wstring cache = KRUI::CombinePathW(dataDirectory, L"cache_data");
-  if (cache.empty()) return KRUI::kContinueHandler;  // a cache path that does not fit MAX_PATH
+  if (cache.empty()) return KRUI::ActionResult::Continue;  // a cache path that does not fit MAX_PATH
 
   if (dirs_.empty()) {
     ClearFolder(cache);
@@ -64,7 +63,7 @@ bool CDeleteCefCache::Execute(KRUI::CEventx&) {
       if (!folder.empty()) ClearFolder(folder);
     }
   }
-  return KRUI::kContinueHandler;
+  return KRUI::ActionResult::Continue;
 }
 
 std::wstring CDeleteCefCache::ListedFolder(const std::wstring& cache, const std::wstring& name) {

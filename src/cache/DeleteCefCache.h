@@ -12,7 +12,7 @@ class CDeleteCefCache : public KRUI::CAction {
   // The common action attributes, then "dirs".
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
   // Stops the handler, deleting nothing, when there is no data directory.
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
   const std::vector<std::string>& Dirs() const { return dirs_; }
 

@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "actions/ActionTargets.h"
 #include "ui/controls/TextControl.h"
 #include "ui/core/Control.h"
 #include "ui/core/ElementDeclaration.h"
@@ -87,20 +86,20 @@ bool CDeleteInternetExplorerCache::LoadAttributes(const KRUI::AttributeMap& attr
   return true;
 }
 
-bool CDeleteInternetExplorerCache::Execute(KRUI::CEventx&) {
+KRUI::ActionResult CDeleteInternetExplorerCache::Execute(KRUI::CEventx&) {
   if (sync_) {
     ClearUrlCache();
-    return KRUI::kStopHandler;
+    return KRUI::ActionResult::Stop;
   }
-  if (busy_) return KRUI::kStopHandler;
+  if (busy_) return KRUI::ActionResult::Stop;
   if (!notify_) {
     auto window = std::make_unique<_NotifyWindow>(*this);
-    if (!window->Create()) return KRUI::kStopHandler;  // nowhere to report to: nothing starts
+    if (!window->Create()) return KRUI::ActionResult::Stop;  // nowhere to report to: nothing starts
     notify_ = std::move(window);
   }
   KRUI::UniqueKernelHandle thread(::CreateThread(nullptr, 0, &Worker, this, 0, nullptr));
   if (thread) busy_ = true;
-  return KRUI::kStopHandler;
+  return KRUI::ActionResult::Stop;
 }
 
 unsigned long __stdcall CDeleteInternetExplorerCache::Worker(void* self) {

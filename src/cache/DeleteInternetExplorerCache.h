@@ -15,7 +15,7 @@ class CDeleteInternetExplorerCache : public KRUI::CAction {
   // The common action attributes, then "sync".
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
   // Always stops the handler; a background run while one is in progress does nothing.
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
   bool IsSync() const { return sync_; }
   bool IsBusy() const { return busy_; }

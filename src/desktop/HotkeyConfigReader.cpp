@@ -28,12 +28,12 @@ bool CHotkeyConfigReader::LoadAttributes(const KRUI::AttributeMap& attributes) {
   return true;
 }
 
-bool CHotkeyConfigReader::Execute(KRUI::CEventx& event) {
+KRUI::ActionResult CHotkeyConfigReader::Execute(KRUI::CEventx& event) {
   KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event);
-  if (!owner) return KRUI::kStopHandler;
+  if (!owner) return KRUI::ActionResult::Stop;
   KRUI::CControl* control = owner->FindControl(to_);
-  if (!control) return KRUI::kStopHandler;
+  if (!control) return KRUI::ActionResult::Stop;
   control->SetValue(KRUI::CAppConfiger::Instance().Read(group_, key_, "ctrl_k"));
   // Stops in every case: what follows a reader in its handler never runs.
-  return KRUI::kStopHandler;
+  return KRUI::ActionResult::Stop;
 }

@@ -9,7 +9,7 @@
 class CHotkeyConfigReader : public KRUI::CAction {
  public:
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
  private:
   std::string group_;

@@ -26,13 +26,13 @@ bool CHotkeyConfigWriter::LoadAttributes(const KRUI::AttributeMap& attributes) {
   return true;
 }
 
-bool CHotkeyConfigWriter::Execute(KRUI::CEventx& event) {
+KRUI::ActionResult CHotkeyConfigWriter::Execute(KRUI::CEventx& event) {
   // "fromdata" names the control; "event" (the event's own data) means nothing here.
-  if (fromdata_.empty() || fromdata_ == "event") return KRUI::kContinueHandler;
+  if (fromdata_.empty() || fromdata_ == "event") return KRUI::ActionResult::Continue;
   KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event);
-  if (!owner) return KRUI::kContinueHandler;
+  if (!owner) return KRUI::ActionResult::Continue;
   KRUI::CControl* control = owner->FindControl(fromdata_);
-  if (!control) return KRUI::kContinueHandler;
+  if (!control) return KRUI::ActionResult::Continue;
   KRUI::CAppConfiger::Instance().Write(group_, key_, control->GetValue());
-  return KRUI::kContinueHandler;
+  return KRUI::ActionResult::Continue;
 }

@@ -13,7 +13,7 @@ KRUI_REGISTER_ELEMENT("ShowMessagebox", CShowMessagebox);
 static const ::KRUI::ElementDeclaration kElementDeclaration = {
     ::KRUI::kKindAction, "asks a question in a dialog; stops the handler unless the answer matches", {&::KRUI::kActionAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
+        {"windowid", ::KRUI::AttributeSyntax::kWindowId, "", 0, nullptr, "the popup dialog that asks; empty: the first window without an id"},
         {"title", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, ""},
         {"message", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, ""},
         {"yes", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the yes button's caption"},
@@ -44,19 +44,19 @@ bool CShowMessagebox::LoadAttributes(const KRUI::AttributeMap& attributes) {
   return true;
 }
 
-bool CShowMessagebox::Execute(KRUI::CEventx& event) {
+KRUI::ActionResult CShowMessagebox::Execute(KRUI::CEventx& event) {
   // A plain id: "owner" means nothing special here.
   auto* dialog = dynamic_cast<KRUI::CPopupHostDialog*>(KRUI::CLayoutLoader::Instance().FindTopLevelWindow(windowId_));
   // Only a popup dialog runs modally and answers with the user's choice; one that is up
   // already (a second request while the question is open) is not asked again.
-  if (!dialog || dialog->GetHwnd()) return KRUI::kStopHandler;
+  if (!dialog || dialog->GetHwnd()) return KRUI::ActionResult::Stop;
 
   if (KRUI::CControl* root = dialog->GetRootControl()) {
     // Every run sets every text, an absent attribute giving the empty one.
-    KRUI::CTextControl::SetChildText(root, "msgbox.title", title_);
-    KRUI::CTextControl::SetChildText(root, "msgbox.message", message_);
-    SetChildCaption(root, "msgbox.yes", yes_);
-    SetChildCaption(root, "msgbox.no", no_);
+    KRUI::CTextControl::SetChildText(root, kMessageboxTitleId, title_);
+    KRUI::CTextControl::SetChildText(root, kMessageboxMessageId, message_);
+    SetChildCaption(root, kMessageboxYesId, yes_);
+    SetChildCaption(root, kMessageboxNoId, no_);
   }
 
   KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event);
@@ -64,5 +64,5 @@ bool CShowMessagebox::Execute(KRUI::CEventx& event) {
   dialog->SetActive(true);
   // Modal: returns when the dialog has ended, with its end code (-1 when it could not run).
   const int code = dialog->Show(0, false);
-  return code == continue_ ? KRUI::kContinueHandler : KRUI::kStopHandler;
+  return code == continue_ ? KRUI::ActionResult::Continue : KRUI::ActionResult::Stop;
 }

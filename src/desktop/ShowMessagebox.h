@@ -1,16 +1,22 @@
 // "ShowMessagebox": fills the title, message and button captions of a popup dialog page
-// ("msgbox.title", "msgbox.message", "msgbox.yes", "msgbox.no" among the root's direct
-// children), runs the dialog modally over the event's owner window, and lets its handler
-// go on only when the dialog ended with the code "continue".
+// (the controls named below), runs the dialog modally over the event's owner window, and
+// lets its handler go on only when the dialog ended with the code "continue".
 #pragma once
 #include <string>
 
 #include "ui/core/Action.h"
 
+// The ids of the controls ShowMessagebox fills, direct children of the dialog's root: two
+// Text controls and two Buttons made with a caption.
+constexpr const char kMessageboxTitleId[] = "msgbox.title";
+constexpr const char kMessageboxMessageId[] = "msgbox.message";
+constexpr const char kMessageboxYesId[] = "msgbox.yes";
+constexpr const char kMessageboxNoId[] = "msgbox.no";
+
 class CShowMessagebox : public KRUI::CAction {
  public:
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
  private:
   std::string windowId_;

@@ -33,9 +33,9 @@ bool CActRecord::LoadAttributes(const KRUI::AttributeMap& attributes) {
   return true;
 }
 
-bool CActRecord::Execute(KRUI::CEventx&) {
+KRUI::ActionResult CActRecord::Execute(KRUI::CEventx&) {
   Trail().push_back(name_);
-  return false;
+  return KRUI::ActionResult::Continue;
 }
 
 bool CActWindow::LoadAttributes(const KRUI::AttributeMap& attributes) {

@@ -24,7 +24,7 @@ std::vector<std::string>& Trail();
 class CActRecord : public KRUI::CAction {
  public:
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
  private:
   std::string name_;

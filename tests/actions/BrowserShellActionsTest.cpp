@@ -4,12 +4,14 @@
 
 #include <windows.h>
 #include <algorithm>
+#include <cstring>
 #include <tlhelp32.h>
 #include <winternl.h>
 
 #include "actions/ActionTestSupport.h"
 #include "actions/ShellOpenUrlAction.h"
 #include "support/TempDir.h"
+#include "ui/core/ElementDeclaration.h"
 
 using namespace KRUI;
 using namespace KRUITest;
@@ -52,8 +54,10 @@ class BrowserActions : public ::testing::Test {
 
 TEST_F(BrowserActions, NavigateLoadsTheUrlAndWritesRetval) {
   CEventx event(101, AnyWindow("flow"));
-  EXPECT_FALSE(MakeAction("WBNavigate", {{"windowid", "wb"}, {"wbid", "root:br"}, {"url", "http://a.example/x"},
-                                         {"retval", "5"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("WBNavigate",
+                       {{"windowid", "wb"}, {"wbid", "root:br"}, {"url", "http://a.example/x"}, {"retval", "5"}})
+                ->Execute(event));
   EXPECT_EQ((Calls{"navigate:http://a.example/x"}), browser->calls);
   EXPECT_EQ(5, event.result);
 }
@@ -63,7 +67,7 @@ TEST_F(BrowserActions, NavigateTakesTheEventsTextWithFromdataEvent) {
   CEventx event = CEventx::WithText(102, browser, url.c_str());
   auto navigate = MakeAction("WBNavigate", {{"windowid", "owner"}, {"wbid", "root:br"}, {"url", "http://unused/"},
                                             {"fromdata", "event"}, {"retval", "1"}});
-  EXPECT_FALSE(navigate->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, navigate->Execute(event));
   url.assign("overwritten after the event");  // the browser got a copy
   EXPECT_EQ((Calls{"navigate:http://popup.example/target?a=1"}), browser->calls);
   EXPECT_EQ(1, event.result);
@@ -72,12 +76,17 @@ TEST_F(BrowserActions, NavigateTakesTheEventsTextWithFromdataEvent) {
 TEST_F(BrowserActions, AFoundBrowserGetsRetvalEvenWhenNothingIsLoaded) {
   std::string url = "http://popup.example/";
   CEventx withText = CEventx::WithText(102, browser, url.c_str());
-  EXPECT_FALSE(MakeAction("WBNavigate", {{"windowid", "wb"}, {"wbid", "root:br"}, {"url", "http://unused/"},
-                                         {"fromdata", "page"}, {"retval", "4"}})->Execute(withText));
+  EXPECT_EQ(
+      ActionResult::Continue,
+      MakeAction(
+          "WBNavigate",
+          {{"windowid", "wb"}, {"wbid", "root:br"}, {"url", "http://unused/"}, {"fromdata", "page"}, {"retval", "4"}})
+          ->Execute(withText));
   EXPECT_EQ(4, withText.result);
   CEventx noText(102, browser);
-  EXPECT_FALSE(MakeAction("WBNavigate", {{"windowid", "wb"}, {"wbid", "root:br"}, {"fromdata", "event"},
-                                         {"retval", "6"}})->Execute(noText));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("WBNavigate", {{"windowid", "wb"}, {"wbid", "root:br"}, {"fromdata", "event"}, {"retval", "6"}})
+                ->Execute(noText));
   EXPECT_EQ(6, noText.result);
   EXPECT_TRUE(browser->calls.empty());
 }
@@ -94,7 +103,7 @@ TEST_F(BrowserActions, NavigateWithoutABrowserLeavesTheResultAlone) {
        }) {
     CEventx event(101, browser);
     event.result = -1;
-    EXPECT_FALSE(MakeAction("WBNavigate", attributes)->Execute(event));
+    EXPECT_EQ(ActionResult::Continue, MakeAction("WBNavigate", attributes)->Execute(event));
     EXPECT_EQ(-1, event.result);
   }
   EXPECT_TRUE(browser->calls.empty());
@@ -103,8 +112,11 @@ TEST_F(BrowserActions, NavigateWithoutABrowserLeavesTheResultAlone) {
 TEST_F(BrowserActions, CommandRefreshReloadsThroughTheCache) {
   CEventx event(101, browser);
   event.result = -1;
-  EXPECT_FALSE(MakeAction("WBCommand", {{"windowid", "owner"}, {"wbid", "root:br"}, {"cmd", "refresh"},
-                                        {"param", "ignored"}, {"retval", "2"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction(
+                "WBCommand",
+                {{"windowid", "owner"}, {"wbid", "root:br"}, {"cmd", "refresh"}, {"param", "ignored"}, {"retval", "2"}})
+                ->Execute(event));
   EXPECT_EQ((Calls{"refresh:0"}), browser->calls);
   EXPECT_EQ(-1, event.result);  // WBCommand writes no result
 
@@ -115,7 +127,7 @@ TEST_F(BrowserActions, CommandRefreshReloadsThroughTheCache) {
            {{"wbid", "root:br"}, {"cmd", "refresh"}},
            {{"windowid", "wb"}, {"wbid", "root:text"}, {"cmd", "refresh"}},
        }) {
-    EXPECT_FALSE(MakeAction("WBCommand", attributes)->Execute(event));
+    EXPECT_EQ(ActionResult::Continue, MakeAction("WBCommand", attributes)->Execute(event));
   }
   EXPECT_TRUE(browser->calls.empty());
 }
@@ -163,7 +175,7 @@ class ShellActions : public ::testing::Test {
   static bool Open(const KRUI::AttributeMap& attributes, const char* eventText, int* result) {
     CEventx event = CEventx::WithText(101, nullptr, eventText);
     event.result = -1;
-    bool stopped = MakeAction("ShellOpenUrl", attributes)->Execute(event);
+    const bool stopped = MakeAction("ShellOpenUrl", attributes)->Execute(event) == ActionResult::Stop;
     if (result) *result = event.result;
     return stopped;
   }
@@ -320,10 +332,15 @@ TEST_F(ShellActions, DefaultFallsBackToInternetExplorerWithTheUrlAsItsParameter)
 }
 
 TEST_F(ShellActions, CreateProcessStartsAProgramBesideTheExecutableWithTheCommandLineUnchanged) {
+  // The reference tells authors the same folder (not the installation's).
+  const ElementDeclaration* declaration = ElementRegistry::Instance().Declaration("CreateProcess");
+  ASSERT_NE(nullptr, declaration);
+  EXPECT_NE(nullptr, std::strstr(declaration->FindAttribute("filepath")->help, "the executable's folder"));
   const std::string commandLine = "not-its-name \"two words\" C:\\x\\y --z=1 ..\\q %PATH%";
   CEventx event(101, nullptr);
-  EXPECT_FALSE(MakeAction("CreateProcess", {{"filepath", "actions-helper\\actions_recorder.exe"},
-                                            {"cmdline", commandLine}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, MakeAction("CreateProcess", {{"filepath", "actions-helper\\actions_recorder.exe"},
+                                                                 {"cmdline", commandLine}})
+                                        ->Execute(event));
   Record record = ReadRecord(Recorder());
   EXPECT_EQ(commandLine, record.commandLine);
   char folder[MAX_PATH] = {0};
@@ -334,15 +351,19 @@ TEST_F(ShellActions, CreateProcessStartsAProgramBesideTheExecutableWithTheComman
 TEST_F(ShellActions, CreateProcessResolvesAParentFolderStep) {
   ForgetRecord(RecorderAbove());
   CEventx event(101, nullptr);
-  EXPECT_FALSE(MakeAction("CreateProcess", {{"filepath", "..\\actions-helper\\actions_recorder.exe"},
-                                            {"cmdline", "above"}})->Execute(event));
+  EXPECT_EQ(
+      ActionResult::Continue,
+      MakeAction("CreateProcess", {{"filepath", "..\\actions-helper\\actions_recorder.exe"}, {"cmdline", "above"}})
+          ->Execute(event));
   EXPECT_EQ("above", ReadRecord(RecorderAbove()).commandLine);
 }
 
 TEST_F(ShellActions, CreateProcessIgnoresAProgramThatCannotBeStarted) {
   CEventx event(101, nullptr);
   for (const char* path : {"actions-helper\\no-such-program.exe", "", "actions-helper"}) {
-    EXPECT_FALSE(MakeAction("CreateProcess", {{"filepath", path}, {"cmdline", "x"}})->Execute(event)) << path;
+    EXPECT_EQ(ActionResult::Continue,
+              MakeAction("CreateProcess", {{"filepath", path}, {"cmdline", "x"}})->Execute(event))
+        << path;
   }
   EXPECT_FALSE(FileExists(Recorder() + ".txt"));
 }

@@ -7,6 +7,7 @@
 #include "actions/ActionTestSupport.h"
 #include "actions/CreateTimerAction.h"
 #include "support/MessagePump.h"
+#include "ui/core/ElementDeclaration.h"
 
 using namespace KRUI;
 using namespace KRUITest;
@@ -30,14 +31,14 @@ class FlowActions : public ::testing::Test {
   static bool Passes(const KRUI::AttributeMap& attributes, EventParam param) {
     auto condition = MakeAction("Condition", attributes);
     CEventx event(101, nullptr, param);
-    return !condition->Execute(event);
+    return condition->Execute(event) == ActionResult::Continue;
   }
   // The same for an event that carries a text; none raises the event without one.
   static bool PassesText(const KRUI::AttributeMap& attributes, const char* text) {
     if (!text) return Passes(attributes, 0);
     auto condition = MakeAction("Condition", attributes);
     CEventx event = CEventx::WithText(101, nullptr, text);
-    return !condition->Execute(event);
+    return condition->Execute(event) == ActionResult::Continue;
   }
 };
 
@@ -152,10 +153,12 @@ TEST_F(FlowActions, SendMessageSendsAtOnceOrPostsForLater) {
   CEventx event(101, AnyWindow("flow"));
 
   // Sync (the default): processed inside the action.
-  EXPECT_FALSE(MakeAction("SendMessage", {{"windowid", "sm"}, {"message", "1025"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("SendMessage", {{"windowid", "sm"}, {"message", "1025"}})->Execute(event));
   EXPECT_EQ((std::vector<UINT>{1025}), sm->userMessages);
   // Only "true" is true: anything else posts.
-  EXPECT_FALSE(MakeAction("SendMessage", {{"windowid", "sm"}, {"message", "1026"}, {"sync", "yes"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("SendMessage", {{"windowid", "sm"}, {"message", "1026"}, {"sync", "yes"}})->Execute(event));
   EXPECT_EQ((std::vector<UINT>{1025}), sm->userMessages);
   EXPECT_TRUE(PumpUntil([&] { return sm->userMessages.size() == 2; }, 2000));
   EXPECT_EQ(1026u, sm->userMessages.back());
@@ -182,14 +185,16 @@ TEST_F(FlowActions, SendMessageLooksWindowsUpByPlainId) {
 
   // "owner" is an id here: the window with id "owner", not the event's window.
   CEventx fromSc(101, sc);
-  EXPECT_FALSE(MakeAction("SendMessage", {{"windowid", "owner"}, {"message", "1030"}})->Execute(fromSc));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("SendMessage", {{"windowid", "owner"}, {"message", "1030"}})->Execute(fromSc));
   EXPECT_EQ((std::vector<UINT>{1030}), ownerNamed->userMessages);
   EXPECT_TRUE(sc->userMessages.empty());
   // Empty: the first top-level window without an id.
-  EXPECT_FALSE(MakeAction("SendMessage", {{"message", "1031"}})->Execute(fromSc));
+  EXPECT_EQ(ActionResult::Continue, MakeAction("SendMessage", {{"message", "1031"}})->Execute(fromSc));
   EXPECT_EQ((std::vector<UINT>{1031}), static_cast<CActWindow*>(anon)->userMessages);
   // Unmatched: nothing, and the handler goes on.
-  EXPECT_FALSE(MakeAction("SendMessage", {{"windowid", "nowhere"}, {"message", "1032"}})->Execute(fromSc));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("SendMessage", {{"windowid", "nowhere"}, {"message", "1032"}})->Execute(fromSc));
   PumpMessagesFor(50);
   EXPECT_TRUE(sc->userMessages.empty());
 }
@@ -203,17 +208,22 @@ TEST_F(FlowActions, AQuitPostedToAWindowThatHasNoNativeWindowEndsTheLoop) {
   EXPECT_EQ(0, code);
   // A send to it reaches nobody and returns.
   CEventx event(101, AnyWindow("flow"));
-  EXPECT_FALSE(MakeAction("SendMessage", {{"windowid", "ghost"}, {"message", "18"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("SendMessage", {{"windowid", "ghost"}, {"message", "18"}})->Execute(event));
   EXPECT_FALSE(WaitForQuit(100, nullptr));
 }
 
 TEST_F(FlowActions, ATimerTicksOnceAndASecondStartWithTheSameIdPushesItBack) {
+  // elapse="1" is one second, as the reference tells authors (not one millisecond).
+  const ElementDeclaration* timer = ElementRegistry::Instance().Declaration("CreateTimer");
+  ASSERT_NE(nullptr, timer);
+  EXPECT_STREQ("the delay in seconds", timer->FindAttribute("elapse")->help);
   CActWindow* tm = ActWindow("tm");
   Native(tm);
   tm->ticks.clear();
   tm->tickTimes.clear();
 
-  RaiseFlow(9);  // CreateTimer id 7, 1 s; the action after it never runs
+  RaiseFlow(9);  // CreateTimer id 7, elapse="1"; the action after it never runs
   EXPECT_TRUE(Trail().empty());
   PumpMessagesFor(600);
   EXPECT_TRUE(tm->ticks.empty());
@@ -226,8 +236,8 @@ TEST_F(FlowActions, ATimerTicksOnceAndASecondStartWithTheSameIdPushesItBack) {
 
   // Once only; killing a timer that already ticked, or one never started, is harmless.
   CEventx event(101, tm);
-  EXPECT_FALSE(MakeAction("KillTimer", {{"windowid", "tm"}, {"timerid", "7"}})->Execute(event));
-  EXPECT_FALSE(MakeAction("KillTimer", {{"timerid", "99"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, MakeAction("KillTimer", {{"windowid", "tm"}, {"timerid", "7"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, MakeAction("KillTimer", {{"timerid", "99"}})->Execute(event));
   PumpMessagesFor(1300);
   EXPECT_EQ(1u, tm->ticks.size());
 }
@@ -238,9 +248,10 @@ TEST_F(FlowActions, KillTimerStopsATimerBeforeItTicks) {
   tm->ticks.clear();
   CEventx event(101, tm);
   // Two timers of the same length; one is killed at once. Empty windowid: the owner.
-  EXPECT_TRUE(MakeAction("CreateTimer", {{"timerid", "8"}, {"elapse", "1"}})->Execute(event));
-  EXPECT_TRUE(MakeAction("CreateTimer", {{"windowid", "owner"}, {"timerid", "9"}, {"elapse", "1"}})->Execute(event));
-  EXPECT_FALSE(MakeAction("KillTimer", {{"timerid", "8"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, MakeAction("CreateTimer", {{"timerid", "8"}, {"elapse", "1"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Stop,
+            MakeAction("CreateTimer", {{"windowid", "owner"}, {"timerid", "9"}, {"elapse", "1"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, MakeAction("KillTimer", {{"timerid", "8"}})->Execute(event));
   ASSERT_TRUE(PumpUntil([&] { return !tm->ticks.empty(); }, 5000));
   PumpMessagesFor(400);
   EXPECT_EQ((std::vector<UINT_PTR>{9}), tm->ticks);
@@ -250,9 +261,10 @@ TEST_F(FlowActions, TimersNeedANativeWindowAndAlwaysStopTheHandler) {
   CHostWindow* ghost = AnyWindow("ghost");
   ASSERT_EQ(nullptr, ghost->GetHwnd());
   CEventx event(101, ghost);
-  EXPECT_TRUE(MakeAction("CreateTimer", {{"timerid", "3"}, {"elapse", "1"}})->Execute(event));
-  EXPECT_TRUE(MakeAction("CreateTimer", {{"windowid", "nowhere"}, {"timerid", "3"}, {"elapse", "1"}})->Execute(event));
-  EXPECT_FALSE(MakeAction("KillTimer", {{"timerid", "3"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, MakeAction("CreateTimer", {{"timerid", "3"}, {"elapse", "1"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Stop,
+            MakeAction("CreateTimer", {{"windowid", "nowhere"}, {"timerid", "3"}, {"elapse", "1"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, MakeAction("KillTimer", {{"timerid", "3"}})->Execute(event));
   // No thread timer was made in its place.
   bool threadTimer = false;
   const DWORD start = ::GetTickCount();
@@ -285,7 +297,7 @@ TEST_F(FlowActions, StopPropagationEndsTheHandlerAndEveryLaterOne) {
   EXPECT_TRUE(Trail().empty());
   auto stop = MakeAction("StopPropagation", {});
   CEventx event(101, nullptr);
-  EXPECT_TRUE(stop->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, stop->Execute(event));
   EXPECT_FALSE(event.propagate);
 }
 

@@ -116,7 +116,7 @@ TEST_F(WindowActions, ShowWindowAppliesEachKeywordOfItsTable) {
     ASSERT_NE(nullptr, action);
     kw->calls.clear();
     CEventx event(101, kw);
-    EXPECT_EQ(row.stops, action->Execute(event)) << row.show;
+    EXPECT_EQ(row.stops, action->Execute(event) == ActionResult::Stop) << row.show;
     EXPECT_EQ(row.calls, kw->calls) << row.show;
     EXPECT_TRUE(kw->IsActive()) << row.show;
     // The window really is in the state the keyword asks for.
@@ -144,15 +144,15 @@ TEST_F(WindowActions, ToggleRestoresAMinimisedWindowHidesANormalOneAndShowsAHidd
 
   ::ShowWindow(hwnd, SW_SHOWMINIMIZED);
   ASSERT_TRUE(::IsIconic(hwnd));
-  EXPECT_FALSE(toggle->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, toggle->Execute(event));
   EXPECT_TRUE(::IsWindowVisible(hwnd));
   EXPECT_FALSE(::IsIconic(hwnd));
 
-  EXPECT_FALSE(toggle->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, toggle->Execute(event));
   EXPECT_FALSE(::IsWindowVisible(hwnd));
 
   tog->calls.clear();
-  EXPECT_FALSE(toggle->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, toggle->Execute(event));
   EXPECT_TRUE(::IsWindowVisible(hwnd));
   EXPECT_EQ((Calls{"toggle:5,0", "show:5"}), tog->calls);
 }
@@ -168,12 +168,12 @@ TEST_F(WindowActions, AnUnknownShowKeywordStopsTheHandlerBeforeDeactivating) {
   // A known keyword goes on to deactivate.
   auto hide = MakeAction("ShowWindow", {{"windowid", "kw"}, {"show", "hide"}, {"showopt", "deactive"}});
   CEventx event(101, kw);
-  EXPECT_FALSE(hide->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, hide->Execute(event));
   EXPECT_FALSE(kw->IsActive());
   kw->calls.clear();
   // Inactive now: the next run does nothing.
   auto show = MakeAction("ShowWindow", {{"windowid", "kw"}, {"show", "show"}});
-  EXPECT_FALSE(show->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, show->Execute(event));
   EXPECT_TRUE(kw->calls.empty());
   kw->SetActive(true);
 }
@@ -196,7 +196,7 @@ TEST_F(WindowActions, ActiveCreatesTheWindowUnderTheParentThatParentIdNames) {
   // Default and "desktop": the desktop window; the window is then active and shown.
   CActWindow* fresh1 = ActWindow("fresh1");
   auto byDefault = MakeAction("ShowWindow", {{"windowid", "fresh1"}, {"showopt", "active"}, {"show", "show"}});
-  EXPECT_FALSE(byDefault->Execute(fromOwner));
+  EXPECT_EQ(ActionResult::Continue, byDefault->Execute(fromOwner));
   EXPECT_EQ((Calls{"create", "show:0"}), fresh1->calls);
   EXPECT_EQ(::GetDesktopWindow(), fresh1->createdWithParent);
   EXPECT_TRUE(fresh1->IsActive());
@@ -206,20 +206,20 @@ TEST_F(WindowActions, ActiveCreatesTheWindowUnderTheParentThatParentIdNames) {
   CActWindow* fresh3 = ActWindow("fresh3");
   auto byOwner = MakeAction("ShowWindow",
                             {{"windowid", "fresh3"}, {"showopt", "active"}, {"parentid", "owner"}, {"show", "hide"}});
-  EXPECT_FALSE(byOwner->Execute(fromOwner));
+  EXPECT_EQ(ActionResult::Continue, byOwner->Execute(fromOwner));
   EXPECT_EQ(ownerHwnd, fresh3->createdWithParent);
   EXPECT_EQ(ownerHwnd, ::GetWindow(fresh3->GetHwnd(), GW_OWNER));
 
   // Empty parentid counts as the desktop.
   CActWindow* fresh4 = ActWindow("fresh4");
   auto byEmpty = MakeAction("ShowWindow", {{"windowid", "fresh4"}, {"showopt", "active"}, {"parentid", ""}, {"show", "hide"}});
-  EXPECT_FALSE(byEmpty->Execute(fromOwner));
+  EXPECT_EQ(ActionResult::Continue, byEmpty->Execute(fromOwner));
   EXPECT_EQ(::GetDesktopWindow(), fresh4->createdWithParent);
 
   // An existing native window is not created again: only the flag is set.
   fresh4->calls.clear();
   fresh4->SetActive(false);
-  EXPECT_FALSE(byEmpty->Execute(fromOwner));
+  EXPECT_EQ(ActionResult::Continue, byEmpty->Execute(fromOwner));
   EXPECT_EQ((Calls{"hide:0"}), fresh4->calls);
   EXPECT_TRUE(fresh4->IsActive());
 }
@@ -256,15 +256,15 @@ TEST_F(WindowActions, WindowReferencesResolveToTheOwnerOrById) {
     sc->calls.clear();
     auto action = MakeAction("ShowWindow", {{"windowid", ref}, {"show", "hide"}, {"retcode", "3"}});
     CEventx event(101, a);
-    EXPECT_FALSE(action->Execute(event)) << ref;
+    EXPECT_EQ(ActionResult::Continue, action->Execute(event)) << ref;
     EXPECT_EQ((Calls{"hide:3"}), sc->calls) << ref;
   }
   // An id finds its window whatever the sender; an unmatched id stops.
   kw->calls.clear();
   CEventx event(101, a);
-  EXPECT_FALSE(MakeAction("ShowWindow", {{"windowid", "kw"}, {"show", "max"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, MakeAction("ShowWindow", {{"windowid", "kw"}, {"show", "max"}})->Execute(event));
   EXPECT_EQ((Calls{"show:3"}), kw->calls);
-  EXPECT_TRUE(MakeAction("ShowWindow", {{"windowid", "nowhere"}, {"show", "show"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, MakeAction("ShowWindow", {{"windowid", "nowhere"}, {"show", "show"}})->Execute(event));
   ::ShowWindow(kw->GetHwnd(), SW_HIDE);
 }
 
@@ -278,19 +278,23 @@ TEST_F(WindowActions, ComponentEventsHaveNoOwnerWindow) {
   CEventx event(102, tray);
 
   // "owner" and empty references match no window: ShowWindow stops, the others do nothing.
-  EXPECT_TRUE(MakeAction("ShowWindow", {{"show", "show"}})->Execute(event));
-  EXPECT_TRUE(MakeAction("ShowWindow", {{"windowid", "owner"}, {"show", "show"}})->Execute(event));
-  EXPECT_FALSE(MakeAction("ShowControl", {{"controlid", "owner"}, {"show", "hide"}})->Execute(event));
-  EXPECT_FALSE(MakeAction("ShowControl", {{"controlid", "root"}, {"show", "hide"}})->Execute(event));
-  EXPECT_TRUE(MakeAction("CreateTimer", {{"timerid", "5"}, {"elapse", "1"}})->Execute(event));
-  EXPECT_FALSE(MakeAction("KillTimer", {{"timerid", "5"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, MakeAction("ShowWindow", {{"show", "show"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, MakeAction("ShowWindow", {{"windowid", "owner"}, {"show", "show"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("ShowControl", {{"controlid", "owner"}, {"show", "hide"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("ShowControl", {{"controlid", "root"}, {"show", "hide"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, MakeAction("CreateTimer", {{"timerid", "5"}, {"elapse", "1"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, MakeAction("KillTimer", {{"timerid", "5"}})->Execute(event));
   event.result = -1;
-  EXPECT_FALSE(MakeAction("WBNavigate", {{"windowid", "owner"}, {"wbid", "root:br"}, {"retval", "3"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("WBNavigate", {{"windowid", "owner"}, {"wbid", "root:br"}, {"retval", "3"}})->Execute(event));
   EXPECT_EQ(-1, event.result);
   EXPECT_TRUE(compsWindow->calls.empty());
 
   // Named by id, windows are found as usual.
-  EXPECT_FALSE(MakeAction("ShowWindow", {{"windowid", "comps"}, {"show", "hide"}})->Execute(event));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("ShowWindow", {{"windowid", "comps"}, {"show", "hide"}})->Execute(event));
   EXPECT_EQ((Calls{"hide:0"}), compsWindow->calls);
 }
 
@@ -299,7 +303,7 @@ TEST_F(WindowActions, AShowOnANonModalDialogDoesNothingAndContinues) {
   ASSERT_NE(nullptr, dialog);
   auto show = MakeAction("ShowWindow", {{"windowid", "dlg-nonmodal"}, {"show", "show"}});
   CEventx event(101, dialog);
-  EXPECT_FALSE(show->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, show->Execute(event));
   EXPECT_EQ((std::vector<int>{-1}), dialog->endCodes);
   EXPECT_TRUE(dialog->IsActive());
 }
@@ -311,7 +315,7 @@ TEST_F(WindowActions, AButtonInsideADialogEndsItWithItsRetcodeBeforeTheNextActio
   // only after the dialog has ended.
   auto open = MakeAction("ShowWindow", {{"windowid", "dlg-close"}, {"showopt", "active"}, {"show", "show"}});
   CEventx event(101, AnyWindow("flow"));
-  EXPECT_FALSE(open->Execute(event));
+  EXPECT_EQ(ActionResult::Continue, open->Execute(event));
   EXPECT_EQ(1, dialog->createCount);
   EXPECT_EQ((std::vector<int>{7}), dialog->endCodes);
   EXPECT_EQ((Calls{"after-close"}), Trail());
@@ -344,7 +348,7 @@ TEST_F(WindowActions, ShowControlSetsTheVisibleFlagThenRepaintsTheWindow) {
     a->calls.clear();
     ::ValidateRect(hwnd, nullptr);
     auto action = MakeAction("ShowControl", {{"windowid", "sc"}, {"controlid", "root:a"}, {"show", row.show}});
-    EXPECT_FALSE(action->Execute(event)) << row.show;
+    EXPECT_EQ(ActionResult::Continue, action->Execute(event)) << row.show;
     EXPECT_EQ(row.calls, a->calls) << row.show;
     EXPECT_EQ(row.visibleAfter, a->IsVisible()) << row.show;
     // The repaint request reaches the native window.
@@ -367,14 +371,15 @@ TEST_F(WindowActions, ShowControlFindsNothingOutsideActiveWindowsAndKnownPaths) 
            {{"windowid", "sc"}, {"controlid", ""}, {"show", "false"}},
            {{"windowid", "none"}, {"controlid", "root:a"}, {"show", "false"}},
        }) {
-    EXPECT_FALSE(MakeAction("ShowControl", attributes)->Execute(event));
+    EXPECT_EQ(ActionResult::Continue, MakeAction("ShowControl", attributes)->Execute(event));
   }
   EXPECT_TRUE(a->calls.empty());
   EXPECT_TRUE(offA->calls.empty());
   // Empty windowid: the owner window.
   auto* b = ActControlAt<CActControl>("sc", "root:b");
   CEventx fromB(101, b);
-  EXPECT_FALSE(MakeAction("ShowControl", {{"controlid", "root:a"}, {"show", "hide"}})->Execute(fromB));
+  EXPECT_EQ(ActionResult::Continue,
+            MakeAction("ShowControl", {{"controlid", "root:a"}, {"show", "hide"}})->Execute(fromB));
   EXPECT_EQ((Calls{"visible:0", "invalidate"}), a->calls);
   a->SetVisible(true);
 }
@@ -389,7 +394,7 @@ TEST_F(WindowActions, ShowControlOwnerIsTheSendingControlOfAnActiveWindow) {
   // The sender, whatever windowid says.
   b->calls.clear();
   CEventx fromB(101, b);
-  EXPECT_FALSE(hideOwner->Execute(fromB));
+  EXPECT_EQ(ActionResult::Continue, hideOwner->Execute(fromB));
   EXPECT_EQ((Calls{"visible:0", "invalidate"}), b->calls);
   EXPECT_FALSE(b->IsVisible());
   b->SetVisible(true);
@@ -397,9 +402,9 @@ TEST_F(WindowActions, ShowControlOwnerIsTheSendingControlOfAnActiveWindow) {
   // A window sender is no control; a control of an inactive window is left alone.
   b->calls.clear();
   CEventx fromWindow(101, AnyWindow("sc"));
-  EXPECT_FALSE(hideOwner->Execute(fromWindow));
+  EXPECT_EQ(ActionResult::Continue, hideOwner->Execute(fromWindow));
   CEventx fromInactive(101, offA);
-  EXPECT_FALSE(hideOwner->Execute(fromInactive));
+  EXPECT_EQ(ActionResult::Continue, hideOwner->Execute(fromInactive));
   EXPECT_TRUE(b->calls.empty());
   EXPECT_TRUE(offA->calls.empty());
   EXPECT_TRUE(offA->IsVisible());
@@ -431,7 +436,7 @@ TEST_F(WindowActions, ShowComponentShowsHidesAndTogglesAComponentOfTheNamedWindo
   };
   for (const Row& row : rows) {
     tray->calls.clear();
-    EXPECT_FALSE(MakeAction("ShowComponent", row.attributes)->Execute(event));
+    EXPECT_EQ(ActionResult::Continue, MakeAction("ShowComponent", row.attributes)->Execute(event));
     EXPECT_EQ(row.calls, tray->calls);
   }
 }

@@ -83,7 +83,7 @@ class CefCache : public ::testing::Test {
     op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
     ::SHFileOperationA(&op);
   }
-  bool Run(const AttributeMap& attributes) {
+  ActionResult Run(const AttributeMap& attributes) {
     auto action = ::Make<CDeleteCefCache>("DeleteCefCache", attributes);
     CEventx event(101, nullptr);
     return action->Execute(event);
@@ -96,22 +96,22 @@ class CefCache : public ::testing::Test {
 TEST_F(CefCache, WithoutDirsEveryFileGoesAndTheFoldersStay) {
   Make({"cache_data\\index", "cache_data\\a\\f1", "cache_data\\a\\b\\c\\deep", "cache_data\\empty\\x",
         "keep.txt"});
-  EXPECT_FALSE(Run({}));  // the handler goes on
+  EXPECT_EQ(ActionResult::Continue, Run({}));  // the handler goes on
   for (const char* gone : {"cache_data\\index", "cache_data\\a\\f1", "cache_data\\a\\b\\c\\deep", "cache_data\\empty\\x"}) {
     EXPECT_FALSE(Exists(gone)) << gone;
   }
   for (const char* kept : {"cache_data", "cache_data\\a\\b\\c", "cache_data\\empty", "keep.txt"}) {
     EXPECT_TRUE(Exists(kept)) << kept;
   }
-  EXPECT_FALSE(Run({}));  // an empty cache, and then a missing one, change nothing
+  EXPECT_EQ(ActionResult::Continue, Run({}));  // an empty cache, and then a missing one, change nothing
   RemoveTree(cache);
-  EXPECT_FALSE(Run({}));
+  EXPECT_EQ(ActionResult::Continue, Run({}));
 }
 
 TEST_F(CefCache, DirsClearsExactlyTheListedFoldersInsideTheCache) {
   Make({"cache_data\\a\\1", "cache_data\\a\\sub\\2", "cache_data\\b\\3", "cache_data\\c\\4", "cache_data\\top",
         "cache_data\\d e\\5", "outside\\precious", "precious.txt"});
-  EXPECT_FALSE(Run({{"dirs", ",a,,missing,b,"}}));
+  EXPECT_EQ(ActionResult::Continue, Run({{"dirs", ",a,,missing,b,"}}));
   EXPECT_FALSE(Exists("cache_data\\a\\1"));
   EXPECT_FALSE(Exists("cache_data\\a\\sub\\2"));
   EXPECT_FALSE(Exists("cache_data\\b\\3"));
@@ -122,7 +122,8 @@ TEST_F(CefCache, DirsClearsExactlyTheListedFoldersInsideTheCache) {
 
   // Spaces belong to the names; names that lead out of the cache are refused.
   const std::string absolute = data + "\\outside";
-  EXPECT_FALSE(Run({{"dirs", " d e,d e,..,..\\outside,a\\..\\..\\outside,\\outside," + absolute + ",C:outside"}}));
+  EXPECT_EQ(ActionResult::Continue,
+            Run({{"dirs", " d e,d e,..,..\\outside,a\\..\\..\\outside,\\outside," + absolute + ",C:outside"}}));
   EXPECT_FALSE(Exists("cache_data\\d e\\5"));
   EXPECT_TRUE(Exists("outside\\precious"));
   EXPECT_TRUE(Exists("precious.txt"));
@@ -254,7 +255,7 @@ TEST_F(CefCache, ListedNamesNeverLeadOutOfTheCache) {
   // The action with each name that is not let in: not one file goes, inside or out.
   for (const Row& row : rows) {
     if (row.folder != kOut || row.name.empty()) continue;
-    EXPECT_FALSE(Run({{"dirs", row.name}})) << row.name;
+    EXPECT_EQ(ActionResult::Continue, Run({{"dirs", row.name}})) << row.name;
   }
   for (const char* kept : {"cache_data\\a\\1", "cache_data\\a\\sub\\2", "cache_data\\a long folder\\3",
                            "cache_data\\b\\4", "outside\\precious", "outside\\deep\\precious", "precious.txt",
@@ -263,7 +264,7 @@ TEST_F(CefCache, ListedNamesNeverLeadOutOfTheCache) {
   }
   EXPECT_TRUE(FileExists(sibling + "\\precious"));
   // A short name and a step through "." reach what they name.
-  EXPECT_FALSE(Run({{"dirs", shortInside + ",a/./sub"}}));
+  EXPECT_EQ(ActionResult::Continue, Run({{"dirs", shortInside + ",a/./sub"}}));
   EXPECT_FALSE(Exists("cache_data\\a long folder\\3"));
   EXPECT_FALSE(Exists("cache_data\\a\\sub\\2"));
   EXPECT_TRUE(Exists("cache_data\\a\\1"));
@@ -274,7 +275,7 @@ TEST_F(CefCache, AFileInUseIsSkippedAndTheRestDeleted) {
   Make({"cache_data\\locked", "cache_data\\free1", "cache_data\\z\\free2"});
   HANDLE held = ::CreateFileA((cache + "\\locked").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, held);
-  EXPECT_FALSE(Run({}));
+  EXPECT_EQ(ActionResult::Continue, Run({}));
   EXPECT_TRUE(Exists("cache_data\\locked"));
   EXPECT_FALSE(Exists("cache_data\\free1"));
   EXPECT_FALSE(Exists("cache_data\\z\\free2"));
@@ -396,7 +397,7 @@ TEST(InternetCache, SyncClearsBeforeReturningAndBackgroundReportsOnce) {
   EXPECT_TRUE(Make<CDeleteInternetExplorerCache>("DeleteInternetExplorerCache", {{"sync", "true"}})->IsSync());
   EXPECT_FALSE(Make<CDeleteInternetExplorerCache>("DeleteInternetExplorerCache", {{"sync", "TRUE"}})->IsSync());
   CEventx event(101, nullptr);
-  EXPECT_TRUE(sync->Execute(event));  // always the last action of its handler
+  EXPECT_EQ(ActionResult::Stop, sync->Execute(event));  // always the last action of its handler
   EXPECT_EQ(0, CountUrlCacheEntries());
   EXPECT_FALSE(sync->IsBusy());
 
@@ -404,7 +405,7 @@ TEST(InternetCache, SyncClearsBeforeReturningAndBackgroundReportsOnce) {
   ::SetTimer(nullptr, 0, 20, &WatchNotice);
   auto background = Make<CDeleteInternetExplorerCache>("DeleteInternetExplorerCache", {{"sync", "false"}});
   AddUrlCacheEntries(3);
-  EXPECT_TRUE(background->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, background->Execute(event));
   EXPECT_TRUE(background->IsBusy());
   EXPECT_TRUE(PumpUntil([&] { return !background->IsBusy(); }, 5000));
   EXPECT_EQ(0, CountUrlCacheEntries());
@@ -423,8 +424,8 @@ TEST(InternetCache, SyncClearsBeforeReturningAndBackgroundReportsOnce) {
   ASSERT_TRUE(game && g_dialog);
   ASSERT_TRUE(game->Create(nullptr));
   AddUrlCacheEntries(5);
-  EXPECT_TRUE(background->Execute(event));
-  EXPECT_TRUE(background->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, background->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, background->Execute(event));
   EXPECT_TRUE(PumpUntil([&] { return !background->IsBusy(); }, 5000));
   PumpMessagesFor(300);  // a second notice would have come by now
   EXPECT_EQ(0, CountUrlCacheEntries());
@@ -437,7 +438,7 @@ TEST(InternetCache, SyncClearsBeforeReturningAndBackgroundReportsOnce) {
   }
 
   // Once idle it runs again.
-  EXPECT_TRUE(background->Execute(event));
+  EXPECT_EQ(ActionResult::Stop, background->Execute(event));
   EXPECT_TRUE(PumpUntil([&] { return !background->IsBusy(); }, 5000));
   EXPECT_EQ(2, g_notice.shown);
 

@@ -45,10 +45,10 @@ class CCefEnvironment : public ::testing::Environment {
 
 class CTestRecordEventAction : public KRUI::CAction {
  public:
-  bool Execute(KRUI::CEventx& event) override {
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override {
     const char* text = event.ParamText();
     RecordedEvents().push_back({event.id, text != nullptr, text ? text : "", ::GetCurrentThreadId()});
-    return false;
+    return KRUI::ActionResult::Continue;
   }
 };
 KRUI_REGISTER_ELEMENT("TestRecordEvent", CTestRecordEventAction);

@@ -11,6 +11,7 @@
 #include "ui/core/Action.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/BitmapTable.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/EventxHandler.h"
 
@@ -24,9 +25,9 @@ constexpr uint32_t kGrey = 0x808080, kWhite = 0xFFFFFF, kOrange = 0xFFC800;
 // Records the events it is run for.
 class RecordingAction : public CAction {
  public:
-  bool Execute(CEventx& event) override {
+  ActionResult Execute(CEventx& event) override {
     events.push_back(event);
-    return false;
+    return ActionResult::Continue;
   }
   std::vector<CEventx> events;
 };
@@ -281,6 +282,26 @@ TEST_F(ButtonTest, BitmapListsKeepFourItemsWithinTheirLengthLimit) {
   CButtonControl& justFits = Make({{"bitmap", "red" + std::string(248, ',') + "blue"}});
   EXPECT_TRUE(Hover());
   EXPECT_TRUE(justFits.IsHovered());
+}
+
+TEST_F(ButtonTest, AThirdAndFourthPictureAreNeverShown) {
+  // The reference promises authors only the two looks the button has.
+  const ElementDeclaration* declaration = ElementRegistry::Instance().Declaration("Button");
+  ASSERT_NE(nullptr, declaration);
+  EXPECT_STREQ("pictures for normal and hover; a third and fourth are kept but never shown",
+               declaration->FindAttribute("bitmap")->help);
+  const BitmapTable& table = BitmapTable::Instance();
+  CButtonControl& b = Make({{"bitmap", "red,blue,strip,tile"}});
+  bool handled;
+  Send(WM_LBUTTONDOWN, 40, 20, handled);  // pressed, not hovered
+  EXPECT_EQ(table.LookupBitmap("red"), b.Background()->Bitmap());
+  EXPECT_TRUE(Hover());
+  Send(WM_LBUTTONDOWN, 40, 20, handled);  // pressed while hovered
+  EXPECT_EQ(table.LookupBitmap("blue"), b.Background()->Bitmap());
+  Send(WM_LBUTTONUP, 40, 20, handled);
+  EXPECT_EQ(table.LookupBitmap("blue"), b.Background()->Bitmap());
+  EXPECT_TRUE(Leave());
+  EXPECT_EQ(table.LookupBitmap("red"), b.Background()->Bitmap());
 }
 
 TEST(ButtonControl, RegisteredAsButton) {

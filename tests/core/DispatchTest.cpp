@@ -103,9 +103,9 @@ TEST_F(Dispatch, EventsDoNotBubbleFromAControlToItsWindow) {
 TEST_F(Dispatch, TextParamsReachTheActionsWhole) {
   Load(R"(<TestWindow id="w"/>)");
   struct ReadsText : CAction {
-    bool Execute(CEventx& e) override {
+    ActionResult Execute(CEventx& e) override {
       seen = e.ParamText();
-      return false;
+      return ActionResult::Continue;
     }
     std::string seen;
   } action;
@@ -127,11 +127,11 @@ TEST_F(Dispatch, TextParamsReachTheActionsWhole) {
 TEST_F(Dispatch, AnEventRaisedAgainFromItsOwnHandlerStopsAtTheDepthLimit) {
   Load(R"(<TestWindow id="w"/>)");
   struct RaisesAgain : CAction {
-    bool Execute(CEventx& e) override {
+    ActionResult Execute(CEventx& e) override {
       ++runs;
       static_cast<CHostWindow*>(e.sender)->RaiseEvent(e.sender, e.id);
       ++finished;
-      return false;
+      return ActionResult::Continue;
     }
     int runs = 0;
     int finished = 0;

@@ -32,11 +32,11 @@ bool TestAction::LoadAttributes(const KRUI::AttributeMap& a) {
   return true;
 }
 
-bool TestAction::Execute(KRUI::CEventx& event) {
+KRUI::ActionResult TestAction::Execute(KRUI::CEventx& event) {
   ActionLog().push_back(name + ":" + std::to_string(event.id));
   event.result = retval_;
   if (clear) event.propagate = false;
-  return stop;
+  return stop ? KRUI::ActionResult::Stop : KRUI::ActionResult::Continue;
 }
 
 bool TestWindow::LoadAttributes(const KRUI::AttributeMap& a) {

@@ -14,12 +14,12 @@ namespace KRUITest {
 // What the test actions did, in order: "<name>:<event id>".
 std::vector<std::string>& ActionLog();
 
-// "TestAction": logs itself; "stop"="true" returns true; "clear"="true" clears propagate;
+// "TestAction": logs itself; "stop"="true" stops its handler; "clear"="true" clears propagate;
 // writes its retval into the event's result.
 class TestAction : public KRUI::CAction {
  public:
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
   std::string name;
   bool stop = false;

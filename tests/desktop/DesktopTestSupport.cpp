@@ -125,9 +125,9 @@ bool CDeskRecord::LoadAttributes(const KRUI::AttributeMap& attributes) {
   return true;
 }
 
-bool CDeskRecord::Execute(KRUI::CEventx&) {
+KRUI::ActionResult CDeskRecord::Execute(KRUI::CEventx&) {
   DeskTrail().push_back(name_);
-  return false;
+  return KRUI::ActionResult::Continue;
 }
 
 void LoadDesktopLayout() {

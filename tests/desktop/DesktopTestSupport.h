@@ -20,7 +20,7 @@ bool TrailHas(const std::string& name);
 class CDeskRecord : public KRUI::CAction {
  public:
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
  private:
   std::string name_;

@@ -10,6 +10,7 @@
 #include "ReferenceWriter.h"
 #include "support/Bmp.h"
 #include "support/TempDir.h"
+#include "ui/core/StringTable.h"
 
 using namespace KRUI;
 
@@ -61,13 +62,17 @@ const Mistake kMistakes[] = {
     {"unknown attribute", "layout/layout.xml", "bitmap=\"bg\"", "bitmpa=\"bg\"",
      "layout/layout.xml:5: error: unknown attribute 'bitmpa' of Image (did you mean 'bitmap'?): it is ignored"},
     {"string reference", "layout/layout.xml", "${title}", "${titel}",
-     "layout/layout.xml:3: error: ${titel} names no string of layout/strings.xml: it stays as typed"},
+     "layout/layout.xml:3: error: ${titel} names no string of layout/strings.xml: it comes out empty"},
     {"bitmap id", "layout/layout.xml", "bitmap=\"bg\"", "bitmap=\"bkg\"",
      "layout/layout.xml:5: error: bitmap 'bkg' is in no bitmap table: it draws nothing"},
     {"image file", "layout/bitmap.xml", "bg.bmp", "gone.bmp",
      "layout/bitmap.xml:3: error: image file 'gone.bmp' not found: it draws nothing"},
     {"window reference", "layout/layout.xml", "windowid=\"owner\"", "windowid=\"mian\"",
      "layout/layout.xml:8: error: 'windowid' 'mian' names no window: the action does nothing"},
+    {"plain window id", "layout/layout.xml", "<ShowWindow windowid=\"owner\" show=\"close\"/>",
+     "<SendMessage windowid=\"owner\" message=\"16\"/>",
+     "layout/layout.xml:8: error: 'windowid' 'owner' names no window: the action does nothing (here \"owner\" is an "
+     "id, not the window holding it)"},
     {"control path", "layout/layout.xml", "<ShowWindow windowid=\"owner\" show=\"close\"/>",
      "<ShowControl controlid=\"root:okay\" show=\"hide\"/>",
      "layout/layout.xml:8: error: 'controlid' 'root:okay' names no control of window 'main': the action does "
@@ -91,6 +96,19 @@ const Mistake kMistakes[] = {
      "layout/strings.xml:3: error: ${name} refers to a string defined later (line 4): it comes out empty"},
     {"caption without text", "layout/layout.xml", "size=\"50,20\">", "size=\"50,20\" text-text=\"OK\">",
      "layout/layout.xml:6: warning: 'text-text' has no effect: Button makes its caption only with a 'text' attribute"},
+    {"caption in 'text'", "layout/layout.xml", "size=\"50,20\">", "size=\"50,20\" text=\"Start\">",
+     "layout/layout.xml:6: error: 'text' is 'Start', but a Button's caption shows only 'text-text': the caption is empty"},
+    {"message box on a frame", "layout/layout.xml", "<ShowWindow windowid=\"owner\" show=\"close\"/>",
+     "<ShowMessagebox windowid=\"main\" title=\"${title}\"/>",
+     "layout/layout.xml:8: error: ShowMessagebox's window 'main' is a FrameHostWindow, not a PopupHostDialog: nothing is "
+     "asked and the handler stops"},
+    {"message box without its controls", "layout/layout.xml",
+     "<ShowWindow windowid=\"owner\" show=\"close\"/>\n        </EventHandler>\n      </Button>\n    </Layout>\n"
+     "  </FrameHostWindow>\n",
+     "<ShowMessagebox windowid=\"ask\" message=\"Quit?\"/>\n        </EventHandler>\n      </Button>\n    </Layout>\n"
+     "  </FrameHostWindow>\n  <PopupHostDialog id=\"ask\"><Layout><Text id=\"msgbox.title\"/></Layout></PopupHostDialog>\n",
+     "layout/layout.xml:8: error: dialog 'ask' has no Text 'msgbox.message' directly under its root: ShowMessagebox's "
+     "'message' is not shown"},
     {"control id twice", "layout/layout.xml", "<Button id=\"ok\"", "<Button id=\"bg\"",
      "layout/layout.xml:6: warning: control id 'bg' is used again in its parent; paths find the first (line 5)"},
     {"limit", "layout/layout.xml", "pos=\"10,10\"",
@@ -139,6 +157,17 @@ TEST(Lint, EachMistakeGivesItsOneLine) {
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(report.Errors(), std::string(mistake.expected).find(": error: ") != std::string::npos ? 1u : 0u);
   }
+}
+
+TEST(Lint, AReferenceToNoStringComesOutEmptyAsTheRuntimeExpandsIt) {
+  GameFolder folder;
+  ASSERT_TRUE(folder.Edit("layout/layout.xml", "${title}", "${nothere}!"));
+  LintReport report;
+  EXPECT_EQ(folder.Lint(report), std::vector<std::string>{"layout/layout.xml:3: error: ${nothere} names no string of "
+                                                          "layout/strings.xml: it comes out empty"});
+  StringTable runtime;
+  ASSERT_TRUE(runtime.Load(folder.Dir().File("layout/strings.xml")));
+  EXPECT_EQ("!", runtime.ExpandString("${nothere}!"));
 }
 
 TEST(Lint, UnreadableImageAndMissingDocument) {
@@ -202,7 +231,11 @@ TEST(Lint, DeepDocumentsAndHotkeyTexts) {
       {"too deep to parse", 1100, nullptr,
        {"layout/layout.xml: error: nested deeper than 1024 levels: the launcher refuses the document"}},
       {"hotkey text without a key", 0, "[hotkey]\r\ntoggle=ctrl_alt\r\n",
-       {"conf.dat: error: [hotkey] toggle=ctrl_alt: the hotkey text names no key"}},
+       {"conf.dat: error: [hotkey] toggle=ctrl_alt: the hotkey text names no key (a key is its decimal code: ctrl_alt_71 "
+        "is Ctrl+Alt+G)"}},
+      {"hotkey text with a letter", 0, "[hotkey]\r\ntoggle=Ctrl+Alt+g\r\n",
+       {"conf.dat: error: [hotkey] toggle=Ctrl+Alt+g: the hotkey text names no key (a key is its decimal code: write "
+        "ctrl_alt_71)"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

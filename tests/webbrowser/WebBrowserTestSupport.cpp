@@ -40,11 +40,11 @@ std::vector<BrowserEvent>& BrowserEvents() {
   return events;
 }
 
-bool RecordBrowserEventAction::Execute(CEventx& event) {
+ActionResult RecordBrowserEventAction::Execute(CEventx& event) {
   const char* text = event.ParamText();
   BrowserEvents().push_back({event.id, text != nullptr, text ? text : ""});
   event.result = retval_;
-  return false;
+  return ActionResult::Continue;
 }
 
 bool DispidLog::Connect(IUnknown* browser) {

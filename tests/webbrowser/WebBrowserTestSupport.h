@@ -30,7 +30,7 @@ std::vector<BrowserEvent>& BrowserEvents();
 // "RecordBrowserEvent": records the event and answers it with its "retval".
 class RecordBrowserEventAction : public KRUI::CAction {
  public:
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 };
 
 // A DWebBrowserEvents2 sink of the test's own, beside the control's: logs every dispatch id.

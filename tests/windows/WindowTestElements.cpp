@@ -28,9 +28,9 @@ bool EndOwnerAction::LoadAttributes(const KRUI::AttributeMap& attributes) {
   return true;
 }
 
-bool EndOwnerAction::Execute(KRUI::CEventx& event) {
+KRUI::ActionResult EndOwnerAction::Execute(KRUI::CEventx& event) {
   if (KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event)) owner->Hide(code_);
-  return false;
+  return KRUI::ActionResult::Continue;
 }
 
 bool SendOwnerAction::LoadAttributes(const KRUI::AttributeMap& attributes) {
@@ -39,10 +39,10 @@ bool SendOwnerAction::LoadAttributes(const KRUI::AttributeMap& attributes) {
   return true;
 }
 
-bool SendOwnerAction::Execute(KRUI::CEventx& event) {
+KRUI::ActionResult SendOwnerAction::Execute(KRUI::CEventx& event) {
   KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event);
   if (HWND hwnd = owner ? owner->GetHwnd() : nullptr) ::SendMessageW(hwnd, static_cast<UINT>(message_), 0, 0);
-  return false;
+  return KRUI::ActionResult::Continue;
 }
 
 LRESULT EditMakerControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -79,7 +79,7 @@ std::vector<std::string>& BoxLog() {
   return log;
 }
 
-bool RecordEventAction::Execute(KRUI::CEventx& event) {
+KRUI::ActionResult RecordEventAction::Execute(KRUI::CEventx& event) {
   RecordedEvent e = {"", event.id, event.param, false, {0, 0, 0, 0}, false, 0};
   e.stack = reinterpret_cast<uintptr_t>(&e);
   HWND hwnd = nullptr;
@@ -98,7 +98,7 @@ bool RecordEventAction::Execute(KRUI::CEventx& event) {
     e.hasEditChild = ::FindWindowExW(hwnd, nullptr, L"Edit", nullptr) != nullptr;
   }
   RecordedEvents().push_back(e);
-  return false;
+  return KRUI::ActionResult::Continue;
 }
 
 bool BoxControl::LoadAttributes(const KRUI::AttributeMap& attributes) {

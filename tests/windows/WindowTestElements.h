@@ -25,14 +25,14 @@ std::vector<RecordedEvent>& RecordedEvents();
 // "RecordEvent": records every event it runs for.
 class RecordEventAction : public KRUI::CAction {
  public:
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 };
 
 // "EndOwner": ends (hides) the event's owner window with "code".
 class EndOwnerAction : public KRUI::CAction {
  public:
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
  private:
   int code_ = 0;
@@ -43,7 +43,7 @@ class EndOwnerAction : public KRUI::CAction {
 class SendOwnerAction : public KRUI::CAction {
  public:
   bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
-  bool Execute(KRUI::CEventx& event) override;
+  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
  private:
   int message_ = 0;

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "desktop/HotkeyText.h"
+#include "desktop/ShowMessagebox.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
@@ -83,6 +85,33 @@ bool ImageSize(const std::string& path, UINT& width, UINT& height) {
   Gdiplus::DllExports::GdipGetImageWidth(bitmap.get(), &width);
   Gdiplus::DllExports::GdipGetImageHeight(bitmap.get(), &height);
   return true;
+}
+
+// The hotkey text an author most likely meant when the runtime finds no key in it: a key
+// written as its character or F1..F12 becomes its decimal code (ctrl_alt_G: ctrl_alt_71).
+// Empty when no token looks like a key.
+std::string MeantHotkeyText(const std::string& text) {
+  HotkeyCombination meant = ParseHotkeyText(text);
+  std::string token;
+  for (size_t i = 0; i <= text.size(); ++i) {
+    const char c = i < text.size() ? text[i] : '_';
+    if (c != '_' && c != '+' && c != '-' && c != ' ') {
+      token += c;
+      continue;
+    }
+    std::string upper = token;
+    for (char& u : upper) u = static_cast<char>(::toupper(static_cast<unsigned char>(u)));
+    token.clear();
+    if (upper == "CTRL") meant.ctrl = true;
+    else if (upper == "ALT") meant.alt = true;
+    else if (upper == "SHIFT") meant.shift = true;
+    else if (upper.size() == 1 && std::isalnum(static_cast<unsigned char>(upper[0]))) meant.key = static_cast<unsigned char>(upper[0]);
+    else if (upper.size() >= 2 && upper[0] == 'F' && IsNumber(upper.substr(1))) {
+      const int n = std::atoi(upper.c_str() + 1);
+      if (n >= 1 && n <= 12) meant.key = VK_F1 + n - 1;
+    }
+  }
+  return meant.key ? FormatHotkeyValue(meant) : std::string();
 }
 
 std::string Article(const char* noun) {
@@ -209,7 +238,7 @@ std::string GameLinter::Expand(const std::string& text, const std::string& file,
         report_.Error(file, line, "${" + id + "} refers to a string defined later (line " +
                                       std::to_string(later->second.line) + "): it comes out empty");
       else
-        report_.Error(file, line, "${" + id + "} names no string of " + kStrings + ": it stays as typed");
+        report_.Error(file, line, "${" + id + "} names no string of " + kStrings + ": it comes out empty");
     }
     pos = close + 1;
   }
@@ -452,6 +481,8 @@ const GameLinter::Node* GameLinter::WindowById(const std::string& id) const {
 
 const GameLinter::Node* GameLinter::TargetWindow(const Node& action) const {
   const std::string id = action.Attribute("windowid");
+  const AttributeDeclaration* windowid = action.declaration->FindAttribute("windowid");
+  if (windowid && windowid->syntax == AttributeSyntax::kWindowId) return id.empty() ? nullptr : WindowById(id);
   if (id.empty() || id == "owner") return action.window;
   return WindowById(id);
 }
@@ -540,6 +571,14 @@ void GameLinter::CheckAttributes(Node& node) {
       break;
     }
   }
+  // ...and its words come from "text-text": "text" only switches the caption on. The dialog
+  // buttons ShowMessagebox fills are the exception.
+  const std::string text = node.Attribute("text");
+  if (!declaration.prefixes.empty() && declaration.FindAttribute("text") && !text.empty() && !node.Has("text-text") &&
+      node.Attribute("id") != kMessageboxYesId && node.Attribute("id") != kMessageboxNoId)
+    report_.Error(kLayout, node.attributeLines["text"], "'text' is " + Quote(text) + ", but " + Article(node.name.c_str()) + node.name +
+                                                            "'s caption shows only 'text-text': the caption is empty");
+  if (node.name == "ShowMessagebox") CheckMessageboxDialog(node);
   // Paths find the first control of an id among its siblings.
   std::map<std::string, const Node*> siblings;
   for (const auto& child : node.children) {
@@ -566,9 +605,52 @@ void GameLinter::CheckAttributes(Node& node) {
                                                 ": the hotkey stays unregistered until one is saved");
     } else {
       const std::string& text = section->second[key];
-      if (!text.empty() && ParseHotkeyText(text).key == 0)
-        report_.Error(kConfig, 0, "[" + group + "] " + key + "=" + text + ": the hotkey text names no key");
+      if (!text.empty() && ParseHotkeyText(text).key == 0) {
+        const std::string meant = MeantHotkeyText(text);
+        report_.Error(kConfig, 0, "[" + group + "] " + key + "=" + text + ": the hotkey text names no key (" +
+                                      (meant.empty() ? "a key is its decimal code: ctrl_alt_71 is Ctrl+Alt+G"
+                                                     : "a key is its decimal code: write " + meant) + ")");
+      }
     }
+  }
+}
+
+void GameLinter::CheckMessageboxDialog(const Node& action) {
+  const Node* dialog = TargetWindow(action);
+  if (!dialog) return;  // reported with the window id
+  const std::string id = Quote(dialog->Attribute("id"));
+  if (dialog->name != "PopupHostDialog") {
+    report_.Error(kLayout, action.Line(), "ShowMessagebox's window " + id + " is " + Article(dialog->name.c_str()) +
+                                              dialog->name + ", not a PopupHostDialog: nothing is asked and the handler stops");
+    return;
+  }
+  struct Slot {
+    const char* attribute;
+    const char* control;
+    const char* element;
+  };
+  const Slot slots[] = {{"title", kMessageboxTitleId, "Text"},
+                        {"message", kMessageboxMessageId, "Text"},
+                        {"yes", kMessageboxYesId, "Button"},
+                        {"no", kMessageboxNoId, "Button"}};
+  for (const Slot& slot : slots) {
+    if (action.Attribute(slot.attribute).empty()) continue;
+    const Node* control = nullptr;
+    if (dialog->root)
+      for (const auto& child : dialog->root->children)
+        if (child->declaration->kind == kKindControl && child->Attribute("id") == slot.control) {
+          control = child.get();
+          break;
+        }
+    std::string problem;
+    if (!control || control->name != slot.element)
+      problem = "has no " + std::string(slot.element) + " " + Quote(slot.control) + " directly under its root";
+    else if (control->name == "Button" && !control->Has("text"))
+      problem = "has Button " + Quote(slot.control) + " without a 'text' attribute, so without a caption";
+    if (problem.empty()) continue;
+    const auto line = action.attributeLines.find(slot.attribute);
+    report_.Error(kLayout, line != action.attributeLines.end() ? line->second : action.Line(),
+                  "dialog " + id + " " + problem + ": ShowMessagebox's " + Quote(slot.attribute) + " is not shown");
   }
 }
 
@@ -623,6 +705,11 @@ void GameLinter::CheckValue(const Node& node, const std::string& name, const std
     case S::kWindowRef:
       if (!value.empty() && value != "owner" && value != "desktop" && !WindowById(value))
         report_.Error(kLayout, line, Quote(name) + " " + Quote(value) + " names no window: the action does nothing");
+      break;
+    case S::kWindowId:
+      if (!value.empty() && !WindowById(value))
+        report_.Error(kLayout, line, Quote(name) + " " + Quote(value) + " names no window: the action does nothing" +
+                                         (value == "owner" ? " (here \"owner\" is an id, not the window holding it)" : ""));
       break;
     case S::kControlPath: {
       if (value.empty() || value == "event") break;

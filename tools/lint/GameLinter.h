@@ -62,11 +62,14 @@ class GameLinter {
   void CheckAttributes(Node& node);
   void CheckValue(const Node& node, const std::string& name, const std::string& value,
                   const AttributeDeclaration& declaration, int line);
+  // The dialog a ShowMessagebox runs holds the controls it fills.
+  void CheckMessageboxDialog(const Node& action);
   void CheckReferences(Node& node);
   void CheckLinking(const Node& node);
   const Node* WindowById(const std::string& id) const;
   static const Node* FindControl(const Node& window, const std::string& path);
-  // The window an action's windowid names: its own window for none or "owner".
+  // The window an action's windowid names: where it is a reference, its own window for none
+  // or "owner"; where it is a plain id, the window of that id (none for an empty one).
   const Node* TargetWindow(const Node& action) const;
   void CheckFile(const std::string& file, int line, const std::string& what, const std::string& path);
 

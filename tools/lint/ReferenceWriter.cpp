@@ -30,7 +30,8 @@ std::string ReferenceWriter::Markdown() {
       "(code-page bytes) before it is read.\n\n"
       "Syntaxes: *flag* is true exactly for `true`; *integer* is decimal; *pair* is `x,y`; "
       "*colour* is `r,g,b`; *list* is comma-separated; *window reference* is a top-level window's "
-      "id, or `owner` for the window holding the element; *control path* is `root:child:...` "
+      "id, or `owner` for the window holding the element; *window id* is a top-level window's id as "
+      "written (`owner` is no special word there); *control path* is `root:child:...` "
       "from a window's root control; *bitmap id* names an entry of bitmap.xml or bitmap2.xml.\n\n";
   out += "| element | kind |\n| --- | --- |\n";
   const std::vector<std::string> names = registry.Names();

@@ -16,9 +16,9 @@ KRUI_REGISTER_ELEMENT("Button", CButtonControl);
 static const ::KRUI::ElementDeclaration kElementDeclaration = {
     ::KRUI::kKindControl, "a picture button with an optional caption", {&::KRUI::kControlAttributes},
     {
-        {"bitmap", ::KRUI::AttributeSyntax::kBitmapList, "", 255, nullptr, "pictures for normal, hover, pressed and disabled"},
+        {"bitmap", ::KRUI::AttributeSyntax::kBitmapList, "", 255, nullptr, "pictures for normal and hover; a third and fourth are kept but never shown"},
         {"text", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "present: the button has a caption, set with the text- attributes"},
-        {"textcolor", ::KRUI::AttributeSyntax::kList, "", 255, nullptr, "caption colours, three numbers per state (normal, hover, ...)"},
+        {"textcolor", ::KRUI::AttributeSyntax::kList, "", 255, nullptr, "caption colours, three numbers per look: normal, hover (a third and fourth group are kept but never shown)"},
     },
     {{101, "clicked"}},
     {{"text-", "Text", "the caption's attributes"}, {"image-", "Image", "the background picture's attributes"}}};

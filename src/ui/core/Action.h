@@ -7,13 +7,16 @@
 
 namespace KRUI {
 
+// What an action tells the handler running it: run the next action, or skip the rest.
+enum class ActionResult { Continue, Stop };
+
 class CAction : public CObjectx {
  public:
   // Reads "interest", "retval" and "fromdata"; derived actions call it first.
   bool LoadAttributes(const AttributeMap& attributes) override;
   ElementKind GetKind() const override { return kKindAction; }
-  // Performs the action; true stops the remaining actions of the same handler.
-  virtual bool Execute(CEventx& event) = 0;
+  // Performs the action; Stop skips the remaining actions of the same handler.
+  virtual ActionResult Execute(CEventx& event) = 0;
 
   int Interest() const { return interest_; }
   int Retval() const { return retval_; }

@@ -84,6 +84,7 @@ const char* AttributeSyntaxName(AttributeSyntax syntax) {
     case S::kChoice: return "choice";
     case S::kPath: return "path";
     case S::kWindowRef: return "window reference";
+    case S::kWindowId: return "window id";
     case S::kControlPath: return "control path";
     case S::kComponentId: return "component id";
     case S::kHotkeyText: return "hotkey text";

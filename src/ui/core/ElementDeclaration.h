@@ -22,6 +22,7 @@ enum class AttributeSyntax {
   kChoice,       // one of the words listed in the declaration's choices
   kPath,         // a file path, relative to the layout folder
   kWindowRef,    // a top-level window id, or "owner" / "desktop"
+  kWindowId,     // a top-level window id as written: "owner" is an id like any other
   kControlPath,  // "control:child:..." below a window's root
   kComponentId,  // a component of a component host window
   kHotkeyText,   // "ctrl_alt_65"

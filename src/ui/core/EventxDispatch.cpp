@@ -26,7 +26,7 @@ bool CEventxDispatch::Dispatch(CEventx& event) {
   for (CEventxHandler* handler : handlers_) {
     if (!handler || handler->Interest() != event.id) continue;
     for (CAction* action : handler->Actions()) {
-      if (action && action->Execute(event)) break;  // true: the rest of this handler is skipped
+      if (action && action->Execute(event) == ActionResult::Stop) break;
     }
     if (!event.propagate) break;
   }
