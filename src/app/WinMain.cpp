@@ -35,20 +35,19 @@ std::string Document(const std::string& gameFolder, const char* name) {
   return gameFolder.empty() ? std::string() : KRUI::AppendPath(gameFolder, name);
 }
 
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM list) {
+  try {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+    return TRUE;
+  } catch (...) {
+    return FALSE;  // out of memory: the rest are left to the process's end
+  }
+}
+
 // Destroys this thread's top-level windows (an owner takes its owned windows along).
 void DestroyThreadWindows() {
   std::vector<HWND> windows;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM list) -> BOOL {
-        try {
-          reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-          return TRUE;
-        } catch (...) {
-          return FALSE;  // out of memory: the rest are left to the process's end
-        }
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CollectWindow, reinterpret_cast<LPARAM>(&windows));
   for (HWND hwnd : windows) {
     if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
   }
