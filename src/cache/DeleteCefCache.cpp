@@ -1,7 +1,8 @@
 #include "cache/DeleteCefCache.h"
 
 #include <windows.h>
-#include <shlwapi.h>
+
+#include <algorithm>
 
 #include "actions/ActionTargets.h"
 #include "app/DataDirectory.h"
@@ -40,20 +41,6 @@ bool IsDotEntry(const wchar_t* name) {
   return (name[0] == L'.' && name[1] == 0) || (name[0] == L'.' && name[1] == L'.' && name[2] == 0);
 }
 
-// The listed folder inside the cache, or empty when the name would lead elsewhere: an
-// absolute path, a drive, a share, or ".." steps out of the cache folder.
-std::wstring ListedFolder(const std::wstring& cache, const std::wstring& name) {
-  if (name.find(L':') != std::wstring::npos || name[0] == L'\\' || name[0] == L'/') return {};
-  std::wstring folder = KRUI::CombinePathW(cache, name);
-  if (folder.empty()) return {};
-  std::wstring prefix = cache;
-  if (prefix.back() != L'\\') prefix += L'\\';
-  const bool inside = ::lstrcmpiW(folder.c_str(), cache.c_str()) == 0 ||
-                      (folder.size() > prefix.size() &&
-                       ::StrCmpNIW(folder.c_str(), prefix.c_str(), static_cast<int>(prefix.size())) == 0);
-  return inside ? folder : std::wstring();
-}
-
 }  // namespace
 
 bool CDeleteCefCache::LoadAttributes(const KRUI::AttributeMap& attributes) {
@@ -78,6 +65,40 @@ bool CDeleteCefCache::Execute(KRUI::CEventx&) {
     }
   }
   return KRUI::kContinueHandler;
+}
+
+std::wstring CDeleteCefCache::ListedFolder(const std::wstring& cache, const std::wstring& name) {
+  // Drives, streams, absolute, UNC and device paths are never names below the cache; wild
+  // cards, control characters and the others no file name holds make a name unusable.
+  if (name.empty() || name[0] == L'\\' || name[0] == L'/' || name.find_first_of(L":*?\"<>|") != std::wstring::npos ||
+      std::any_of(name.begin(), name.end(), [](wchar_t c) { return c < L' '; })) {
+    return {};
+  }
+  std::wstring relative = name;
+  for (wchar_t& c : relative) {
+    if (c == L'/') c = L'\\';  // the file system reads both as separators
+  }
+  // Containment is decided on the path the file system opens, by whole parts.
+  const std::wstring base = KRUI::FullPathW(cache);
+  const std::wstring folder = KRUI::FullPathW(base + L'\\' + relative);
+  if (base.empty() || folder.size() >= MAX_PATH || !KRUI::IsSameOrBelowW(folder, base)) return {};
+
+  // Every folder from the cache down to the listed one is a plain directory: a junction or
+  // link may point anywhere on the disk, so it is not followed, as inside the walk.
+  for (size_t end = base.size(); end < folder.size();) {
+    end = folder.find(L'\\', end + 1);
+    if (end == std::wstring::npos) end = folder.size();
+    const DWORD attributes = ::GetFileAttributesW(folder.substr(0, end).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+      return {};
+    }
+  }
+  // What the file system really reaches (short names made long, links further up followed)
+  // must still lie in what it reaches for the cache.
+  const std::wstring reached = KRUI::FinalPathW(folder);
+  if (reached.empty() || !KRUI::IsSameOrBelowW(reached, KRUI::FinalPathW(base))) return {};
+  return folder;
 }
 
 void CDeleteCefCache::ClearFolder(const std::wstring& folder) {

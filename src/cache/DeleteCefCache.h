@@ -20,6 +20,13 @@ class CDeleteCefCache : public KRUI::CAction {
   // other folders (junctions, symbolic links) are not followed.
   static void ClearFolder(const std::wstring& folder);
 
+  // The full path Execute clears for one listed name, or empty when the name is unusable
+  // or would lead outside cache (a full path): "/" and "\\" both separate, "." and ".."
+  // count wherever they stand, and the result is compared by whole parts with the cache as
+  // the file system resolves both. Empty as well when the folder does not exist, or when it
+  // or a folder between it and the cache is a junction or link.
+  static std::wstring ListedFolder(const std::wstring& cache, const std::wstring& name);
+
  private:
   std::vector<std::string> dirs_;
 };

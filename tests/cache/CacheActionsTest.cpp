@@ -4,6 +4,7 @@
 #include <shlobj.h>
 #include <wininet.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "support/GdiplusSession.h"
 #include "support/MessagePump.h"
 #include "support/TempDir.h"
+#include "ui/core/Paths.h"
 #include "ui/controls/TextControl.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
@@ -125,6 +127,147 @@ TEST_F(CefCache, DirsClearsExactlyTheListedFoldersInsideTheCache) {
   EXPECT_TRUE(Exists("outside\\precious"));
   EXPECT_TRUE(Exists("precious.txt"));
   EXPECT_TRUE(Exists("cache_data\\c\\4"));
+}
+
+// The Unix name of an existing path under Wine; empty elsewhere.
+std::string UnixPath(const std::string& path) {
+  using UnixName = char*(CDECL*)(const wchar_t*);
+  auto unixName = reinterpret_cast<UnixName>(::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
+  char* name = unixName ? unixName(ThreadAnsiToWide(path).c_str()) : nullptr;
+  const std::string result = name ? name : "";
+  if (name) ::HeapFree(::GetProcessHeap(), 0, name);
+  return result;
+}
+
+// Runs a command of the Unix shell beneath Wine, then waits for done(): Wine's handle of a
+// Unix process may be signalled before the command has run.
+bool UnixShell(const std::string& command, const std::function<bool()>& done) {
+  std::string line = "sh -c \"" + command + "\"";
+  STARTUPINFOA startup = {sizeof(startup)};
+  PROCESS_INFORMATION process = {};
+  if (!::CreateProcessA("Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  ::CloseHandle(process.hProcess);
+  ::CloseHandle(process.hThread);
+  for (int i = 0; i < 100 && !done(); ++i) ::Sleep(50);
+  return done();
+}
+
+bool IsLink(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// A directory link at link leading to target: a symbolic link where the system makes one;
+// Wine makes none (its call reports success), but a link of the Unix file system beneath
+// shows as one.
+bool MakeDirectoryLink(const std::string& link, const std::string& target) {
+  if (::CreateSymbolicLinkA(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY | 2) && IsLink(link)) return true;
+  const size_t slash = link.rfind('\\');  // its folder exists, the link not yet
+  const std::string folder = UnixPath(link.substr(0, slash)), to = UnixPath(target);
+  return !folder.empty() && !to.empty() &&
+         UnixShell("ln -s '" + to + "' '" + folder + "/" + link.substr(slash + 1) + "'", [&] { return IsLink(link); });
+}
+
+void RemoveDirectoryLink(const std::string& link) {
+  if (::RemoveDirectoryA(link.c_str()) || !IsLink(link)) return;
+  UnixShell("rm -f '" + UnixPath(link) + "'", [&] { return !IsLink(link); });
+}
+
+// The last part of a path's short (8.3) name; empty when the file system gives none.
+std::string ShortName(const std::string& path) {
+  char buffer[MAX_PATH] = {0};
+  const DWORD n = ::GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+  const std::string shortPath(buffer, n < MAX_PATH ? n : 0);
+  const std::string name = shortPath.substr(shortPath.rfind('\\') + 1);
+  return name.find('~') == std::string::npos ? std::string() : name;
+}
+
+// Every spelling of a listed name the file system understands either stays in the cache or
+// is refused; files outside the cache and in it survive every refused one.
+TEST_F(CefCache, ListedNamesNeverLeadOutOfTheCache) {
+  const std::string sibling = data + "-sibling";
+  RemoveTree(sibling);
+  Write(sibling + "\\precious");
+  Make({"cache_data\\a\\1", "cache_data\\a\\sub\\2", "cache_data\\a long folder\\3", "cache_data\\b\\4",
+        "outside\\precious", "outside\\deep\\precious", "precious.txt", "cache_data2\\precious"});
+  // The links go first at the end: a tree removal would follow them.
+  struct Links {
+    std::vector<std::string> paths;
+    ~Links() {
+      for (const std::string& link : paths) RemoveDirectoryLink(link);
+    }
+  } links{{cache + "\\link", cache + "\\a\\mid"}};
+  for (const std::string& link : links.paths) ASSERT_TRUE(MakeDirectoryLink(link, data + "\\outside")) << link;
+  const std::string shortInside = ShortName(cache + "\\a long folder");
+  const std::string shortData = ShortName(data);
+  const std::string shortCache = ShortName(cache);
+
+  const char* const kOut = "\x01";      // refused: empty
+  const char* const kNotOut = "\x02";   // empty, or a folder inside the cache
+  struct Row {
+    std::string name;
+    std::string folder;  // below the cache ("" for the cache itself), or kOut / kNotOut
+  } rows[] = {
+      // Steps out, in every separator spelling.
+      {"a/../..", kOut}, {"x/../../..", kOut}, {"a/..\\..", kOut}, {"a\\../../outside", kOut},
+      {"../outside", kOut}, {"..\\outside", kOut}, {"./../outside", kOut}, {"a/./../../outside", kOut},
+      {"..", kOut}, {"../", kOut}, {"..\\", kOut}, {"a//..//..//outside", kOut},
+      {"a/../../cache_data/../outside", kOut}, {"../cache_data2", kOut}, {"../../krui-cache-tests-sibling", kOut},
+      // Absolute, rooted, drive, stream, UNC and device forms.
+      {"/outside", kOut}, {"\\outside", kOut}, {"//server/share", kOut}, {"\\\\server\\share\\x", kOut},
+      {"\\\\?\\" + data + "\\outside", kOut}, {"\\\\.\\" + data, kOut}, {"//?/C:/", kOut}, {"C:outside", kOut},
+      {"C:\\", kOut}, {data + "\\outside", kOut}, {"a:b", kOut}, {"a::$DATA", kOut}, {"a/sub:stream", kOut},
+      {"a*", kOut}, {"a?", kOut}, {"a\tb", kOut}, {"a|b", kOut},
+      // Trailing dots and spaces.
+      {".. ", kNotOut}, {"... ", kNotOut}, {"...", kNotOut}, {".. /outside", kOut}, {"..../outside", kOut},
+      {"a./../..", kOut}, {"a /../../outside", kOut},
+      // Links at the listed folder or on the way to it.
+      {"link", kOut}, {"link/", kOut}, {"link/deep", kOut}, {"a/mid", kOut}, {"a/mid/deep", kOut},
+      {"a/../link/deep", kOut},
+      // Short names of folders outside, or reached through a step out.
+      {"../../" + shortData + "/outside", kOut}, {"../" + shortCache + "/a", kOut},
+      // Inside: the file system's own spellings of the cache's folders.
+      {"a", "a"}, {"a/sub", "a\\sub"}, {"a\\sub/", "a\\sub"}, {"./a", "a"}, {"a/./sub", "a\\sub"},
+      {"b/../a", "a"}, {"b\\..//a", "a"}, {"A/SUB", "a\\sub"}, {"a.", "a"}, {"a ", "a"}, {"a. .", "a"},
+      {".", ""}, {"a/..", ""}, {"a/sub/../..", ""}, {"a long folder", "a long folder"},
+      {shortInside, "a long folder"},
+      // Nothing to clear.
+      {"missing", kOut}, {"a/1", kOut}, {"a/missing/..", "a"},
+  };
+  const std::wstring cacheW = ThreadAnsiToWide(cache);
+  for (const Row& row : rows) {
+    if (row.name.empty()) continue;  // no short names on this file system
+    const std::wstring listed = CDeleteCefCache::ListedFolder(cacheW, ThreadAnsiToWide(row.name));
+    if (row.folder == kOut) {
+      EXPECT_EQ(L"", listed) << row.name;
+    } else if (row.folder == kNotOut) {
+      EXPECT_TRUE(listed.empty() || IsSameOrBelowW(FinalPathW(listed), FinalPathW(cacheW))) << row.name;
+    } else {
+      const std::string expected = row.folder.empty() ? cache : cache + "\\" + row.folder;
+      EXPECT_EQ(CSTR_EQUAL, ::CompareStringOrdinal(FinalPathW(listed).c_str(), -1,
+                                                   FinalPathW(ThreadAnsiToWide(expected)).c_str(), -1, TRUE))
+          << row.name << " -> " << WideToAnsi(listed);
+    }
+  }
+
+  // The action with each name that is not let in: not one file goes, inside or out.
+  for (const Row& row : rows) {
+    if (row.folder != kOut || row.name.empty()) continue;
+    EXPECT_FALSE(Run({{"dirs", row.name}})) << row.name;
+  }
+  for (const char* kept : {"cache_data\\a\\1", "cache_data\\a\\sub\\2", "cache_data\\a long folder\\3",
+                           "cache_data\\b\\4", "outside\\precious", "outside\\deep\\precious", "precious.txt",
+                           "cache_data2\\precious"}) {
+    EXPECT_TRUE(Exists(kept)) << kept;
+  }
+  EXPECT_TRUE(FileExists(sibling + "\\precious"));
+  // A short name and a step through "." reach what they name.
+  EXPECT_FALSE(Run({{"dirs", shortInside + ",a/./sub"}}));
+  EXPECT_FALSE(Exists("cache_data\\a long folder\\3"));
+  EXPECT_FALSE(Exists("cache_data\\a\\sub\\2"));
+  EXPECT_TRUE(Exists("cache_data\\a\\1"));
+  RemoveTree(sibling);
 }
 
 TEST_F(CefCache, AFileInUseIsSkippedAndTheRestDeleted) {
@@ -271,6 +414,7 @@ TEST(InternetCache, SyncClearsBeforeReturningAndBackgroundReportsOnce) {
   EXPECT_TRUE(background->Execute(event));
   EXPECT_TRUE(PumpUntil([&] { return !background->IsBusy(); }, 5000));
   EXPECT_EQ(2, g_notice.shown);
+
   g_dialog = nullptr;
 }
 
