@@ -95,7 +95,10 @@ bool XmlFileNestingWithin(const std::string& path, size_t limit) {
 
 bool LoadXmlWithin(TiXmlDocument& document, const std::string& path, size_t limit) {
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return false;
+  return ReadWholeFile(path, bytes) && ParseXmlWithin(document, bytes, path, limit);
+}
+
+bool ParseXmlWithin(TiXmlDocument& document, const std::string& bytes, const std::string& name, size_t limit) {
   if (XmlNestingDepth(bytes.data(), bytes.size()) > limit) return false;
   // CR LF and lone CR become LF, and the text ends at the first NUL, as when the library
   // reads the file itself.
@@ -110,7 +113,7 @@ bool LoadXmlWithin(TiXmlDocument& document, const std::string& path, size_t limi
     }
   }
   document.Clear();  // a document read before gives way, as with the library's loader
-  document.SetValue(path.c_str());
+  document.SetValue(name.c_str());
   document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
   return !document.Error();
 }
