@@ -22,6 +22,14 @@ bool StartsWith(const char* data, size_t size, size_t pos, const char* text) {
   return pos + n <= size && std::memcmp(data + pos, text, n) == 0;
 }
 
+// The parser reads "<" as an element only before a letter, '_' or any byte from 127 up;
+// anything else is an unknown node that ends at the first '>', quotes or not.
+bool OpensElement(const char* data, size_t size, size_t pos) {
+  if (pos + 1 >= size) return false;
+  const unsigned char c = static_cast<unsigned char>(data[pos + 1]);
+  return c >= 127 || c == '_' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 }  // namespace
 
 size_t XmlNestingDepth(const char* data, size_t size) {
@@ -43,6 +51,9 @@ size_t XmlNestingDepth(const char* data, size_t size) {
     } else if (StartsWith(data, size, pos, "</")) {
       if (depth > 0) --depth;
       pos = SkipPast(data, size, pos + 2, ">");
+    } else if (!OpensElement(data, size, pos)) {
+      // An unknown node ("<&", "< a", "<>"): a quote in it quotes nothing.
+      pos = SkipPast(data, size, pos + 1, ">");
     } else {
       // An opening tag: its attributes may quote '>' and "/>".
       if (++depth > deepest) deepest = depth;
