@@ -22,6 +22,9 @@ bool StartsWith(const char* data, size_t size, size_t pos, const char* text) {
   return pos + n <= size && std::memcmp(data + pos, text, n) == 0;
 }
 
+// The most bytes the library takes for one UTF-8 character.
+constexpr size_t kUtf8LongestSequence = 4;
+
 // The parser reads "<" as an element only before a letter, '_' or any byte from 127 up;
 // anything else is an unknown node that ends at the first '>', quotes or not.
 bool OpensElement(const char* data, size_t size, size_t pos) {
@@ -114,7 +117,7 @@ bool ParseXmlWithin(TiXmlDocument& document, const std::string& bytes, const std
   // CR LF and lone CR become LF, and the text ends at the first NUL, as when the library
   // reads the file itself.
   std::string text;
-  text.reserve(bytes.size());
+  text.reserve(bytes.size() + kUtf8LongestSequence);
   for (size_t i = 0; i < bytes.size() && bytes[i] != '\0'; ++i) {
     if (bytes[i] == '\r') {
       text += '\n';
@@ -123,6 +126,10 @@ bool ParseXmlWithin(TiXmlDocument& document, const std::string& bytes, const std
       text += bytes[i];
     }
   }
+  // In UTF-8 the library steps over a whole multi-byte character at once, even when the
+  // text ends inside it ("\xEF" as the last byte), and goes on reading past the end. NULs
+  // after the end give it something of ours to read, and it stops there.
+  text.append(kUtf8LongestSequence, '\0');
   document.Clear();  // a document read before gives way, as with the library's loader
   document.SetValue(name.c_str());
   document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
