@@ -2,6 +2,9 @@
 
 #include <tinyxml.h>
 
+#include <string.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -33,13 +36,26 @@ bool OpensElement(const char* data, size_t size, size_t pos) {
   return c >= 127 || c == '_' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-}  // namespace
+// The bytes the parser takes as one character where it reads text and quoted values in
+// UTF-8 (its own table: a lead byte takes its whole sequence, even an ASCII byte after it).
+size_t Utf8Step(unsigned char c) {
+  if (c >= 0xC2 && c <= 0xDF) return 2;
+  if (c >= 0xE0 && c <= 0xEF) return 3;
+  if (c >= 0xF0 && c <= 0xF4) return 4;
+  return 1;
+}
 
-size_t XmlNestingDepth(const char* data, size_t size) {
+// One reading of the bytes: utf8 says whether the parser steps over multi-byte characters,
+// from the start (a byte order mark) or from the end of the first top-level "<?xml"
+// declaration (which may declare UTF-8); otherwise it reads byte by byte.
+size_t ScanDepth(const char* data, size_t size, bool utf8Reading) {
+  bool utf8 = utf8Reading && StartsWith(data, size, 0, "\xEF\xBB\xBF");
+  bool declared = false;
   size_t depth = 0, deepest = 0, pos = 0;
+  auto step = [&](size_t at) { return utf8 ? Utf8Step(static_cast<unsigned char>(data[at])) : 1; };
   while (pos < size) {
     if (data[pos] != '<') {
-      ++pos;
+      pos += step(pos);  // a '<' inside a character is no tag to the parser
       continue;
     }
     if (StartsWith(data, size, pos, "<!--")) {
@@ -50,7 +66,12 @@ size_t XmlNestingDepth(const char* data, size_t size) {
       // The parser ends declarations and anything it does not know at a '>' (at the first
       // one for all but quoted declaration values); stopping at the first one never skips
       // elements the parser would read.
+      const bool declaration = depth == 0 && !declared && _strnicmp(data + pos, "<?xml", 5) == 0;
       pos = SkipPast(data, size, pos + 2, ">");
+      if (declaration) {
+        declared = true;
+        if (utf8Reading) utf8 = true;
+      }
     } else if (StartsWith(data, size, pos, "</")) {
       if (depth > 0) --depth;
       pos = SkipPast(data, size, pos + 2, ">");
@@ -65,7 +86,11 @@ size_t XmlNestingDepth(const char* data, size_t size) {
       for (++pos; pos < size; ++pos) {
         const char c = data[pos];
         if (quote) {
-          if (c == quote) quote = 0;
+          if (c == quote) {
+            quote = 0;
+          } else {
+            pos += step(pos) - 1;  // a quoted value is read as text
+          }
         } else if (c == '"' || c == '\'') {
           quote = c;
         } else if (c == '>') {
@@ -80,6 +105,14 @@ size_t XmlNestingDepth(const char* data, size_t size) {
     }
   }
   return deepest;
+}
+
+}  // namespace
+
+size_t XmlNestingDepth(const char* data, size_t size) {
+  // Whether the parser reads in UTF-8 depends on the byte order mark and the declaration:
+  // the deeper of both readings bounds what it builds.
+  return std::max(ScanDepth(data, size, false), ScanDepth(data, size, true));
 }
 
 namespace {
