@@ -48,10 +48,14 @@ void CheckConfig(const std::string& bytes, const std::string& section, const std
   const KRUI::CAppConfiger config(folder.Write("conf.dat", bytes));
   for (const std::string& value : {config.Read(section, key, "ctrl_k"), config.Read("hotkey", "toggle", "")}) {
     KRUI_FUZZ_CHECK("settings", value.size() < 260, "a conf.dat value longer than its buffer");
-    // The settings dialog shows the stored text and writes back what the box formats.
+    // The settings dialog shows the stored text and writes back what the box formats. In a
+    // damaged file an earlier line may shadow the written key (the system's profile reader
+    // finds that one first), so the round trip is checked in a sound file.
     const std::string formatted = CheckRoundTrip(value);
     config.Write("hotkey", "toggle", formatted);
-    KRUI_FUZZ_CHECK("settings", config.Read("hotkey", "toggle", "") == formatted,
+    const KRUI::CAppConfiger sound(folder.Write("sound.dat", "[hotkey]\r\ntoggle=ctrl_alt_71\r\n"));
+    sound.Write("hotkey", "toggle", formatted);
+    KRUI_FUZZ_CHECK("settings", sound.Read("hotkey", "toggle", "") == formatted,
                     "hotkey '" + formatted + "' written to conf.dat reads back differently");
   }
 }
