@@ -36,6 +36,46 @@ bool OpensElement(const char* data, size_t size, size_t pos) {
   return c >= 127 || c == '_' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+bool IsNameChar(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return u >= 127 || (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || c == '_' ||
+         c == '-' || c == '.' || c == ':';
+}
+
+// Where the parser ends an "<?xml" declaration that starts at pos: after its '>', where the
+// values of "version", "encoding" and "standalone" may quote one; size when it gives up on
+// the declaration (and so on the rest of the document).
+size_t SkipDeclaration(const char* data, size_t size, size_t pos) {
+  pos += 5;
+  while (pos < size) {
+    if (data[pos] == '>') return pos + 1;
+    while (pos < size && IsSpace(data[pos])) ++pos;
+    if (pos >= size) break;
+    if (_strnicmp(data + pos, "version", 7) == 0 || _strnicmp(data + pos, "encoding", 8) == 0 ||
+        _strnicmp(data + pos, "standalone", 10) == 0) {
+      while (pos < size && IsNameChar(data[pos])) ++pos;
+      while (pos < size && IsSpace(data[pos])) ++pos;
+      if (pos >= size || data[pos] != '=') return size;
+      for (++pos; pos < size && IsSpace(data[pos]);) ++pos;
+      if (pos >= size) return size;
+      if (data[pos] == '"' || data[pos] == '\'') {
+        const char quote = data[pos];
+        for (++pos; pos < size && data[pos] != quote;) ++pos;
+        if (pos < size) ++pos;
+      } else {
+        for (; pos < size && !IsSpace(data[pos]) && data[pos] != '/' && data[pos] != '>'; ++pos) {
+          if (data[pos] == '"' || data[pos] == '\'') return size;
+        }
+      }
+    } else {
+      while (pos < size && data[pos] != '>' && !IsSpace(data[pos])) ++pos;
+    }
+  }
+  return size;
+}
+
 // The bytes the parser takes as one character where it reads text and quoted values in
 // UTF-8 (its own table: a lead byte takes its whole sequence, even an ASCII byte after it).
 size_t Utf8Step(unsigned char c) {
@@ -62,16 +102,15 @@ size_t ScanDepth(const char* data, size_t size, bool utf8Reading) {
       pos = SkipPast(data, size, pos + 4, "-->");
     } else if (StartsWith(data, size, pos, "<![CDATA[")) {
       pos = SkipPast(data, size, pos + 9, "]]>");
-    } else if (StartsWith(data, size, pos, "<!") || StartsWith(data, size, pos, "<?")) {
-      // The parser ends declarations and anything it does not know at a '>' (at the first
-      // one for all but quoted declaration values); stopping at the first one never skips
-      // elements the parser would read.
-      const bool declaration = depth == 0 && !declared && _strnicmp(data + pos, "<?xml", 5) == 0;
-      pos = SkipPast(data, size, pos + 2, ">");
-      if (declaration) {
-        declared = true;
+    } else if (pos + 5 <= size && _strnicmp(data + pos, "<?xml", 5) == 0) {
+      pos = SkipDeclaration(data, size, pos);
+      if (depth == 0 && !declared) {
+        declared = true;  // the first at the top decides the encoding
         if (utf8Reading) utf8 = true;
       }
+    } else if (StartsWith(data, size, pos, "<!") || StartsWith(data, size, pos, "<?")) {
+      // The parser ends anything else it does not know at the first '>'.
+      pos = SkipPast(data, size, pos + 2, ">");
     } else if (StartsWith(data, size, pos, "</")) {
       if (depth > 0) --depth;
       pos = SkipPast(data, size, pos + 2, ">");
