@@ -42,6 +42,10 @@ TEST(XmlNesting, CountsElementsOnlyAndNeverLess) {
       {"<a><b><c>", 3},                               // unclosed: open to the end
       {"<?pi no end ><a><b/></a>", 2},                // the parser ends it at the first '>'
       {"</x></y><a></a>", 1},                         // stray closers do not go below zero
+      {"<a><& x=\"><b><c>", 3},                      // no element: its quote quotes nothing
+      {"<a><>< b><c/></a>", 2},                       // "<>" and "< b" are no elements either
+      {"\xEF\xBB\xBF<a>\xE3<&<b><c>", 3},             // UTF-8: "\xE3<&" is one character to the parser
+      {"<?xml version=\"x><S a\" ?><a><b>", 2},        // a declaration's value may quote '>'
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.depth, XmlNestingDepth(c.text, std::strlen(c.text))) << c.text;

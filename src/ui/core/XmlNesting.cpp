@@ -2,6 +2,9 @@
 
 #include <tinyxml.h>
 
+#include <string.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -22,27 +25,98 @@ bool StartsWith(const char* data, size_t size, size_t pos, const char* text) {
   return pos + n <= size && std::memcmp(data + pos, text, n) == 0;
 }
 
-}  // namespace
+// The most bytes the library takes for one UTF-8 character.
+constexpr size_t kUtf8LongestSequence = 4;
 
-size_t XmlNestingDepth(const char* data, size_t size) {
+// The parser reads "<" as an element only before a letter, '_' or any byte from 127 up;
+// anything else is an unknown node that ends at the first '>', quotes or not.
+bool OpensElement(const char* data, size_t size, size_t pos) {
+  if (pos + 1 >= size) return false;
+  const unsigned char c = static_cast<unsigned char>(data[pos + 1]);
+  return c >= 127 || c == '_' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+bool IsNameChar(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return u >= 127 || (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || c == '_' ||
+         c == '-' || c == '.' || c == ':';
+}
+
+// Where the parser ends an "<?xml" declaration that starts at pos: after its '>', where the
+// values of "version", "encoding" and "standalone" may quote one; size when it gives up on
+// the declaration (and so on the rest of the document).
+size_t SkipDeclaration(const char* data, size_t size, size_t pos) {
+  pos += 5;
+  while (pos < size) {
+    if (data[pos] == '>') return pos + 1;
+    while (pos < size && IsSpace(data[pos])) ++pos;
+    if (pos >= size) break;
+    if (_strnicmp(data + pos, "version", 7) == 0 || _strnicmp(data + pos, "encoding", 8) == 0 ||
+        _strnicmp(data + pos, "standalone", 10) == 0) {
+      while (pos < size && IsNameChar(data[pos])) ++pos;
+      while (pos < size && IsSpace(data[pos])) ++pos;
+      if (pos >= size || data[pos] != '=') return size;
+      for (++pos; pos < size && IsSpace(data[pos]);) ++pos;
+      if (pos >= size) return size;
+      if (data[pos] == '"' || data[pos] == '\'') {
+        const char quote = data[pos];
+        for (++pos; pos < size && data[pos] != quote;) ++pos;
+        if (pos < size) ++pos;
+      } else {
+        for (; pos < size && !IsSpace(data[pos]) && data[pos] != '/' && data[pos] != '>'; ++pos) {
+          if (data[pos] == '"' || data[pos] == '\'') return size;
+        }
+      }
+    } else {
+      while (pos < size && data[pos] != '>' && !IsSpace(data[pos])) ++pos;
+    }
+  }
+  return size;
+}
+
+// The bytes the parser takes as one character where it reads text and quoted values in
+// UTF-8 (its own table: a lead byte takes its whole sequence, even an ASCII byte after it).
+size_t Utf8Step(unsigned char c) {
+  if (c >= 0xC2 && c <= 0xDF) return 2;
+  if (c >= 0xE0 && c <= 0xEF) return 3;
+  if (c >= 0xF0 && c <= 0xF4) return 4;
+  return 1;
+}
+
+// One reading of the bytes: utf8 says whether the parser steps over multi-byte characters,
+// from the start (a byte order mark) or from the end of the first top-level "<?xml"
+// declaration (which may declare UTF-8); otherwise it reads byte by byte.
+size_t ScanDepth(const char* data, size_t size, bool utf8Reading) {
+  bool utf8 = utf8Reading && StartsWith(data, size, 0, "\xEF\xBB\xBF");
+  bool declared = false;
   size_t depth = 0, deepest = 0, pos = 0;
+  auto step = [&](size_t at) { return utf8 ? Utf8Step(static_cast<unsigned char>(data[at])) : 1; };
   while (pos < size) {
     if (data[pos] != '<') {
-      ++pos;
+      pos += step(pos);  // a '<' inside a character is no tag to the parser
       continue;
     }
     if (StartsWith(data, size, pos, "<!--")) {
       pos = SkipPast(data, size, pos + 4, "-->");
     } else if (StartsWith(data, size, pos, "<![CDATA[")) {
       pos = SkipPast(data, size, pos + 9, "]]>");
+    } else if (pos + 5 <= size && _strnicmp(data + pos, "<?xml", 5) == 0) {
+      pos = SkipDeclaration(data, size, pos);
+      if (depth == 0 && !declared) {
+        declared = true;  // the first at the top decides the encoding
+        if (utf8Reading) utf8 = true;
+      }
     } else if (StartsWith(data, size, pos, "<!") || StartsWith(data, size, pos, "<?")) {
-      // The parser ends declarations and anything it does not know at a '>' (at the first
-      // one for all but quoted declaration values); stopping at the first one never skips
-      // elements the parser would read.
+      // The parser ends anything else it does not know at the first '>'.
       pos = SkipPast(data, size, pos + 2, ">");
     } else if (StartsWith(data, size, pos, "</")) {
       if (depth > 0) --depth;
       pos = SkipPast(data, size, pos + 2, ">");
+    } else if (!OpensElement(data, size, pos)) {
+      // An unknown node ("<&", "< a", "<>"): a quote in it quotes nothing.
+      pos = SkipPast(data, size, pos + 1, ">");
     } else {
       // An opening tag: its attributes may quote '>' and "/>".
       if (++depth > deepest) deepest = depth;
@@ -51,7 +125,11 @@ size_t XmlNestingDepth(const char* data, size_t size) {
       for (++pos; pos < size; ++pos) {
         const char c = data[pos];
         if (quote) {
-          if (c == quote) quote = 0;
+          if (c == quote) {
+            quote = 0;
+          } else {
+            pos += step(pos) - 1;  // a quoted value is read as text
+          }
         } else if (c == '"' || c == '\'') {
           quote = c;
         } else if (c == '>') {
@@ -66,6 +144,14 @@ size_t XmlNestingDepth(const char* data, size_t size) {
     }
   }
   return deepest;
+}
+
+}  // namespace
+
+size_t XmlNestingDepth(const char* data, size_t size) {
+  // Whether the parser reads in UTF-8 depends on the byte order mark and the declaration:
+  // the deeper of both readings bounds what it builds.
+  return std::max(ScanDepth(data, size, false), ScanDepth(data, size, true));
 }
 
 namespace {
@@ -95,12 +181,15 @@ bool XmlFileNestingWithin(const std::string& path, size_t limit) {
 
 bool LoadXmlWithin(TiXmlDocument& document, const std::string& path, size_t limit) {
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return false;
+  return ReadWholeFile(path, bytes) && ParseXmlWithin(document, bytes, path, limit);
+}
+
+bool ParseXmlWithin(TiXmlDocument& document, const std::string& bytes, const std::string& name, size_t limit) {
   if (XmlNestingDepth(bytes.data(), bytes.size()) > limit) return false;
   // CR LF and lone CR become LF, and the text ends at the first NUL, as when the library
   // reads the file itself.
   std::string text;
-  text.reserve(bytes.size());
+  text.reserve(bytes.size() + kUtf8LongestSequence);
   for (size_t i = 0; i < bytes.size() && bytes[i] != '\0'; ++i) {
     if (bytes[i] == '\r') {
       text += '\n';
@@ -109,8 +198,12 @@ bool LoadXmlWithin(TiXmlDocument& document, const std::string& path, size_t limi
       text += bytes[i];
     }
   }
+  // In UTF-8 the library steps over a whole multi-byte character at once, even when the
+  // text ends inside it ("\xEF" as the last byte), and goes on reading past the end. NULs
+  // after the end give it something of ours to read, and it stops there.
+  text.append(kUtf8LongestSequence, '\0');
   document.Clear();  // a document read before gives way, as with the library's loader
-  document.SetValue(path.c_str());
+  document.SetValue(name.c_str());
   document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
   return !document.Error();
 }

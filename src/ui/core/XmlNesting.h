@@ -27,5 +27,8 @@ bool XmlFileNestingWithin(const std::string& path, size_t limit = kXmlNestingLim
 // library's own file loader would (line ends normalised, the text ending at a NUL byte).
 // False for a file that cannot be read, is too deep, or does not parse.
 bool LoadXmlWithin(TiXmlDocument& document, const std::string& path, size_t limit = kXmlNestingLimit);
+// The same for bytes already read; name becomes the document's value, as the path does.
+bool ParseXmlWithin(TiXmlDocument& document, const std::string& bytes, const std::string& name,
+                    size_t limit = kXmlNestingLimit);
 
 }  // namespace KRUI
