@@ -43,17 +43,27 @@ class CHandler {
   Handler* handler_ = nullptr;
 };
 
-// Journals how many browser references the program kept from one callback's arguments.
+// Journals how many references the program kept of the browser handed to one callback. The
+// stand-in holds one more of that crossing's wrapper meanwhile, so the count read afterwards
+// is never of a freed object; other threads of the program taking and dropping references to
+// the same browser at the same time cross through wrappers of their own and do not count.
 class CReferenceBalance {
  public:
-  CReferenceBalance(const CStandinBrowser& browser, const char* callback)
-      : browser_(browser), callback_(callback), before_(browser.ProgramRefs()) {}
-  ~CReferenceBalance() { Log().Write(callback_, "browser_refs_kept", browser_.ProgramRefs() - before_); }
+  CReferenceBalance(cef_browser_t* argument, const char* callback) : argument_(argument), callback_(callback) {
+    argument_->base.add_ref(&argument_->base);
+  }
+  ~CReferenceBalance() {
+    Log().Write(callback_, "browser_refs_kept", BrowserWrapper::From(argument_)->References() - 1);
+    argument_->base.release(&argument_->base);
+  }
+  CReferenceBalance(const CReferenceBalance&) = delete;
+  CReferenceBalance& operator=(const CReferenceBalance&) = delete;
+  // The argument to hand over: the receiver's reference.
+  cef_browser_t* get() const { return argument_; }
 
  private:
-  const CStandinBrowser& browser_;
+  cef_browser_t* argument_;
   const char* callback_;
-  long before_;
 };
 
 cef_string_t View(const std::wstring& s) {
@@ -286,13 +296,13 @@ void CStandinBrowser::Load(const std::wstring& url, bool mainFrame) {
   CHandler<cef_load_handler_t> load(client_, &cef_client_t::get_load_handler);
   if (!load) return;
   if (load->on_load_start) {
-    CReferenceBalance balance(*this, "load_handler");
-    load->on_load_start(load.get(), ShareBrowser(), ShareFrame(mainFrame), 0);
+    CReferenceBalance balance(ShareBrowser(), "load_handler");
+    load->on_load_start(load.get(), balance.get(), ShareFrame(mainFrame), 0);
   }
   if (load->on_load_end) {
-    CReferenceBalance balance(*this, "load_handler");
+    CReferenceBalance balance(ShareBrowser(), "load_handler");
     Log().Write("load_handler", mainFrame ? "on_load_end_main" : "on_load_end_sub", url);
-    load->on_load_end(load.get(), ShareBrowser(), ShareFrame(mainFrame), 200);
+    load->on_load_end(load.get(), balance.get(), ShareFrame(mainFrame), 200);
   }
 }
 
@@ -309,8 +319,8 @@ void CStandinBrowser::Close(bool force, const char* cause) {
   int handled = 0;
   CHandler<cef_life_span_handler_t> lifeSpan(client_, &cef_client_t::get_life_span_handler);
   if (lifeSpan && lifeSpan->do_close) {
-    CReferenceBalance balance(*this, "life_span");
-    handled = lifeSpan->do_close(lifeSpan.get(), ShareBrowser());
+    CReferenceBalance balance(ShareBrowser(), "life_span");
+    handled = lifeSpan->do_close(lifeSpan.get(), balance.get());
   }
   log.Write("life_span", "do_close", handled);
   if (handled) return;  // the client closes the window itself
@@ -366,8 +376,8 @@ void CStandinBrowser::Popup(const std::wstring& url, size_t length, bool withTex
   cef_client_t* client = client_;
   int cancel = 0;
   {
-    CReferenceBalance balance(*this, "popup");
-    cancel = lifeSpan->on_before_popup(lifeSpan.get(), ShareBrowser(), ShareFrame(true), &target, &frameName,
+    CReferenceBalance balance(ShareBrowser(), "popup");
+    cancel = lifeSpan->on_before_popup(lifeSpan.get(), balance.get(), ShareFrame(true), &target, &frameName,
                                        static_cast<cef_window_open_disposition_t>(disposition), 1, &features, &info,
                                        &client, &settings, &noJavascriptAccess);
   }
@@ -390,8 +400,8 @@ void CStandinBrowser::ContextMenu() {
   CHandler<cef_context_menu_handler_t> menu(client_, &cef_client_t::get_context_menu_handler);
   CStandinMenuModel* model = new CStandinMenuModel();
   if (menu && menu->on_before_context_menu) {
-    CReferenceBalance balance(*this, "context_menu");
-    menu->on_before_context_menu(menu.get(), ShareBrowser(), ShareFrame(true), nullptr, model->Share());
+    CReferenceBalance balance(ShareBrowser(), "context_menu");
+    menu->on_before_context_menu(menu.get(), balance.get(), ShareFrame(true), nullptr, model->Share());
   }
   CStandinLog& log = Log();
   log.Write("context_menu", "items_shown", model->Count());
@@ -411,8 +421,8 @@ void CStandinBrowser::Download(const std::wstring& suggestedName) {
   CStandinDownloadCallback* callback = new CStandinDownloadCallback();
   cef_string_t name = View(suggestedName);
   {
-    CReferenceBalance balance(*this, "download");
-    download->on_before_download(download.get(), ShareBrowser(), item->Share(), &name, callback->Share());
+    CReferenceBalance balance(ShareBrowser(), "download");
+    download->on_before_download(download.get(), balance.get(), item->Share(), &name, callback->Share());
   }
   Log().Write("download", "item_given_back", item->HasOneRef() ? 1 : 0);
   Log().Write("download", "callback_given_back", callback->HasOneRef() ? 1 : 0);
