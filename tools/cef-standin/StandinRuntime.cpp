@@ -48,13 +48,11 @@ long long CreateDelay() {
   char value[64] = {0};
   DWORD n = ::GetEnvironmentVariableA("KRUI_CEF_STANDIN_CREATE_DELAY_MS", value, sizeof(value));
   if (n == 0 || n >= sizeof(value)) return 0;
-  std::string list(value), item;
-  for (unsigned i = 0, start = 0; i <= request; ++i) {
-    const size_t comma = list.find(',', start);
-    item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-    if (comma == std::string::npos) break;
-    start = static_cast<unsigned>(comma + 1);
-  }
+  const std::string list(value);
+  size_t start = 0;  // this request's item, or the last one
+  for (unsigned i = 0; i < request && list.find(',', start) != std::string::npos; ++i) start = list.find(',', start) + 1;
+  const size_t end = list.find(',', start);
+  const std::string item = list.substr(start, end == std::string::npos ? std::string::npos : end - start);
   if (item == "never") return -1;
   return std::atoll(item.c_str());
 }
