@@ -62,8 +62,9 @@ std::string ReferenceWriter::Markdown() {
       out += "\n`" + std::string(p.prefix) + "*`: " + Cell(p.help) + ", any attribute of [" + p.element + "](#" +
              p.element + ") after the prefix.\n";
     if (!d->events.empty()) {
-      out += "\n| event | raised when |\n| --- | --- |\n";
-      for (const auto& e : d->events) out += "| " + std::to_string(e.id) + " | " + Cell(e.help) + " |\n";
+      out += "\n| event | name | raised when |\n| --- | --- | --- |\n";
+      for (const auto& e : d->events)
+        out += "| " + std::to_string(e.id) + " | " + Cell(e.name ? e.name : "") + " | " + Cell(e.help ? e.help : "") + " |\n";
     }
   }
   return out;

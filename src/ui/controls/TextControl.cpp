@@ -1,6 +1,5 @@
 #include "ui/controls/TextControl.h"
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
@@ -9,25 +8,33 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Text", CTextControl);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindControl, "a line or block of text drawn with GDI+", {&::KRUI::kControlAttributes},
+const ElementDeclaration CTextControl::kDeclaration = {
+    kKindControl, "a line or block of text drawn with GDI+", {&CControl::kAttributes},
     {
-        {"text", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the text"},
-        {"face", ::KRUI::AttributeSyntax::kText, "", 31, nullptr, "font family; empty for the system font"},
-        {"weight", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "font weight (400 normal, 700 bold)"},
-        {"height", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "font height in pixels"},
-        {"width", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "average character width; 0 for the font's own"},
-        {"underline", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
-        {"strikeout", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
-        {"italic", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
-        {"color", ::KRUI::AttributeSyntax::kColour, "0,0,0", 63, nullptr, "text colour"},
-        {"direction", ::KRUI::AttributeSyntax::kChoice, "", 0, "right|vertical", "reading direction; empty for left to right"},
-        {"alignment", ::KRUI::AttributeSyntax::kChoice, "", 0, "near|center|far", "horizontal alignment"},
-        {"valignment", ::KRUI::AttributeSyntax::kChoice, "", 0, "near|center|far", "vertical alignment"},
+        {"text", AttributeSyntax::kText, "", 0, nullptr, "the text", Into<&CTextControl::text_>()},
+        {"face", AttributeSyntax::kText, "", 0, nullptr,
+         "font family; empty, or longer than 31 characters, for the system font", Into<&CTextControl::face_>()},
+        {"weight", AttributeSyntax::kInteger, "0", 0, nullptr, "font weight (400 normal, 700 bold); 0 for the font's own",
+         Into<&CTextControl::weight_>()},
+        {"height", AttributeSyntax::kInteger, "0", 0, nullptr, "font height in pixels; 0 for the font's own",
+         Into<&CTextControl::fontHeight_>()},
+        {"width", AttributeSyntax::kInteger, "0", 0, nullptr, "average character width; 0 for the font's own",
+         Into<&CTextControl::fontWidth_>()},
+        {"underline", AttributeSyntax::kFlag, "false", 0, nullptr, "", Into<&CTextControl::underline_>()},
+        {"strikeout", AttributeSyntax::kFlag, "false", 0, nullptr, "", Into<&CTextControl::strikeout_>()},
+        {"italic", AttributeSyntax::kFlag, "false", 0, nullptr, "", Into<&CTextControl::italic_>()},
+        {"color", AttributeSyntax::kColour, "", kColorLimit, nullptr, "text colour; without one the text is not drawn",
+         Into<&CTextControl::color_>()},
+        {"direction", AttributeSyntax::kChoice, "", 0, "right|vertical", "reading direction; any other for left to right",
+         Into<&CTextControl::direction_>()},
+        {"alignment", AttributeSyntax::kChoice, "", 0, "near|center|far", "horizontal alignment; any other for near",
+         Into<&CTextControl::alignment_>()},
+        {"valignment", AttributeSyntax::kChoice, "", 0, "near|center|far", "vertical alignment; any other for near",
+         Into<&CTextControl::valignment_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("Text", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("Text", CTextControl::kDeclaration);
 
 using namespace Gdiplus::DllExports;
 
@@ -37,9 +44,9 @@ namespace {
 // 32-character field with its terminator.
 constexpr size_t kFaceLimit = LF_FACESIZE - 1;
 
-Gdiplus::StringAlignment AlignmentFrom(const std::string& value) {
-  if (value == "center") return Gdiplus::StringAlignmentCenter;
-  if (value == "far") return Gdiplus::StringAlignmentFar;
+Gdiplus::StringAlignment AlignmentFrom(CTextControl::Alignment value) {
+  if (value == CTextControl::Alignment::kCenter) return Gdiplus::StringAlignmentCenter;
+  if (value == CTextControl::Alignment::kFar) return Gdiplus::StringAlignmentFar;
   return Gdiplus::StringAlignmentNear;
 }
 
@@ -50,22 +57,9 @@ void CTextControl::SetChildText(CControl* parent, const char* id, const std::str
 }
 
 bool CTextControl::LoadAttributes(const AttributeMap& attributes) {
-  CControl::LoadAttributes(attributes);
   font_.reset();
   format_.reset();
-  ReadString(attributes, "text", text_);
-  ReadString(attributes, "face", face_);
-  ReadInt(attributes, "weight", weight_);
-  ReadInt(attributes, "height", fontHeight_);
-  ReadInt(attributes, "width", fontWidth_);
-  ReadFlag(attributes, "underline", underline_);
-  ReadFlag(attributes, "strikeout", strikeout_);
-  ReadFlag(attributes, "italic", italic_);
-  ReadColor(attributes, "color", color_);
-  ReadString(attributes, "direction", direction_);
-  ReadString(attributes, "alignment", alignment_);
-  ReadString(attributes, "valignment", valignment_);
-  return true;
+  return CControl::LoadAttributes(attributes);
 }
 
 LRESULT CTextControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -115,9 +109,9 @@ void CTextControl::Paint(HDC dc) {
 
   if (!format_) {
     INT flags = 0;
-    if (direction_ == "right") {
+    if (direction_ == Direction::kRight) {
       flags = Gdiplus::StringFormatFlagsDirectionRightToLeft;
-    } else if (direction_ == "vertical") {
+    } else if (direction_ == Direction::kVertical) {
       flags = Gdiplus::StringFormatFlagsDirectionVertical;
     }
     if (GdipCreateStringFormat(flags, LANG_NEUTRAL, format_.put()) != Gdiplus::Ok) {

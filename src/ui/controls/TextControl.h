@@ -13,9 +13,15 @@ class CTextControl : public CControl {
  public:
   ~CTextControl() override = default;
 
-  // Reads the common attributes, then "text", "face", "weight", "height", "width",
-  // "underline", "strikeout", "italic", "color", "direction", "alignment", "valignment".
+  // The words of "direction" and of "alignment"/"valignment", in their declared order; 0 is
+  // any other word (left to right, near).
+  enum class Direction { kLeftToRight, kRight, kVertical };
+  enum class Alignment { kOther, kNear, kCenter, kFar };
+
+  // The font and format are made again from the new attributes at the next paint.
   bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
   // Replaces the string; it is drawn at the window's next paint (no repaint is requested).
@@ -40,9 +46,9 @@ class CTextControl : public CControl {
   bool strikeout_ = false;
   bool italic_ = false;
   uint32_t color_ = 0;
-  std::string direction_;
-  std::string alignment_;
-  std::string valignment_;
+  Direction direction_ = Direction::kLeftToRight;
+  Alignment alignment_ = Alignment::kOther;
+  Alignment valignment_ = Alignment::kOther;
 
   // Made at the first paint and kept: only the attributes change them, and making a font
   // costs more than drawing its string. The font is remade for a DC of another resolution.

@@ -7,14 +7,18 @@
 
 namespace KRUI {
 
+struct AttributeSet;
+
 // What an action tells the handler running it: run the next action, or skip the rest.
 enum class ActionResult { Continue, Stop };
 
 class CAction : public CObjectx {
  public:
-  // Reads "interest", "retval" and "fromdata"; derived actions call it first.
-  bool LoadAttributes(const AttributeMap& attributes) override;
   ElementKind GetKind() const override { return kKindAction; }
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  // The attributes every action reads, and the declaration of a action with no more.
+  static const AttributeSet kAttributes;
+  static const ElementDeclaration kDeclaration;
   // Performs the action; Stop skips the remaining actions of the same handler.
   virtual ActionResult Execute(CEventx& event) = 0;
 

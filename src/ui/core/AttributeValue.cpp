@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+
+#include "ui/core/AttributeBinding.h"
+#include "ui/core/ElementDeclaration.h"
 
 namespace KRUI {
 namespace {
@@ -69,6 +73,52 @@ bool ParseColor(const std::string& value, uint32_t& argb) {
   if (!ParseInts(value, kColorLimit, rgb, 3)) return false;
   argb = MakeOpaqueColor(rgb[0], rgb[1], rgb[2]);
   return true;
+}
+
+void ParseInto(const AttributeDeclaration&, const std::string& value, std::string& out) { out = value; }
+void ParseInto(const AttributeDeclaration&, const std::string& value, bool& out) { out = ParseFlag(value); }
+void ParseInto(const AttributeDeclaration&, const std::string& value, int& out) { out = ParseInt(value); }
+void ParseInto(const AttributeDeclaration&, const std::string& value, uint32_t& out) { ParseColor(value, out); }
+void ParseInto(const AttributeDeclaration& attribute, const std::string& value, std::vector<std::string>& out) {
+  out = ParseList(value, attribute.limit ? attribute.limit : kListLimit);
+}
+
+std::string ShowValue(const std::string& value) { return value; }
+std::string ShowValue(bool value) { return value ? "true" : "false"; }
+std::string ShowValue(int value) { return std::to_string(value); }
+std::string ShowValue(uint32_t argb) {
+  if ((argb >> 24) == 0) return std::string();  // never set: transparent, nothing drawn
+  return std::to_string((argb >> 16) & 0xFF) + "," + std::to_string((argb >> 8) & 0xFF) + "," +
+         std::to_string(argb & 0xFF);
+}
+std::string ShowValue(const std::vector<std::string>& items) {
+  std::string text;
+  for (const auto& item : items) text += (text.empty() ? "" : ",") + item;
+  return text;
+}
+
+int ChoiceIndex(const AttributeDeclaration& attribute, const std::string& word) {
+  if (!attribute.choices) return 0;
+  int index = 1;
+  for (const char* start = attribute.choices;; ++index) {
+    const char* bar = std::strchr(start, '|');
+    const size_t length = bar ? static_cast<size_t>(bar - start) : std::strlen(start);
+    if (word.size() == length && word.compare(0, length, start, length) == 0) return index;
+    if (!bar) return 0;
+    start = bar + 1;
+  }
+}
+
+std::string ChoiceWord(const AttributeDeclaration& attribute, int index) {
+  if (!attribute.choices || index <= 0) return std::string();
+  const char* start = attribute.choices;
+  for (int at = 1; at < index; ++at) {
+    start = std::strchr(start, '|');
+    if (!start) return std::string();
+    ++start;
+  }
+  const char* bar = std::strchr(start, '|');
+  return bar ? std::string(start, bar) : std::string(start);
 }
 
 bool ReadString(const AttributeMap& map, const char* name, std::string& out) {

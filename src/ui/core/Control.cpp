@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/HostWindow.h"
 
 namespace KRUI {
@@ -54,15 +55,25 @@ void RequestRepaint(CHostWindow* host) {
 
 }  // namespace
 
-bool CControl::LoadAttributes(const AttributeMap& attributes) {
-  ReadString(attributes, "id", id_);
-  ReadPair(attributes, "pos", posX_, posY_);
-  ReadPair(attributes, "size", sizeW_, sizeH_);
-  ReadFlag(attributes, "visible", visible_);
-  ReadFlag(attributes, "hitalbe", hitTestable_);
-  ReadInt(attributes, "hitval", hitValue_);
-  return true;
-}
+const AttributeSet CControl::kAttributes = {
+    "control",
+    {
+        {"id", AttributeSyntax::kText, "", 0, nullptr, "name used in control paths (\"page:name\")",
+         Into<&CControl::id_>()},
+        {"pos", AttributeSyntax::kPair, "0,0", kPairLimit, nullptr,
+         "position in the parent; a negative number counts from the parent's far edge",
+         IntoPair<&CControl::posX_, &CControl::posY_>()},
+        {"size", AttributeSyntax::kPair, "0,0", kPairLimit, nullptr,
+         "size; 0 or less stretches to the parent's edge less that many pixels",
+         IntoPair<&CControl::sizeW_, &CControl::sizeH_>()},
+        {"visible", AttributeSyntax::kFlag, "true", 0, nullptr, "shown", Into<&CControl::visible_>()},
+        {"hitalbe", AttributeSyntax::kFlag, "true", 0, nullptr, "takes the pointer (spelt so by the runtime)",
+         Into<&CControl::hitTestable_>()},
+        {"hitval", AttributeSyntax::kInteger, "-1", 0, nullptr,
+         "hit-test value answered for the window (2 caption, 17 size grip); -1 none", Into<&CControl::hitValue_>()},
+    }};
+const AttributeSet& kControlAttributes = CControl::kAttributes;
+const ElementDeclaration CControl::kDeclaration = {kKindControl, "a control", {&kAttributes}, {}, {}, {}};
 
 int CControl::AddChild(CControl* control) {
   if (!control || control->parent_) return 0;

@@ -12,6 +12,7 @@
 namespace KRUI {
 
 class CHostWindow;
+struct AttributeSet;
 
 // Private paint message: wParam is the memory DC the control tree draws into.
 constexpr UINT MSG_PAINT = WM_USER + 15;
@@ -20,9 +21,11 @@ class CControl : public CObjectx, public CEventxDispatch {
  public:
   ~CControl() override = default;
 
-  // Reads "id", "pos", "size", "visible", "hitalbe" (spelled so) and "hitval".
-  bool LoadAttributes(const AttributeMap& attributes) override;
   ElementKind GetKind() const override { return kKindControl; }
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  // The attributes every control reads, and the declaration of a control with no more.
+  static const AttributeSet kAttributes;
+  static const ElementDeclaration kDeclaration;
 
   // 0 (nothing changed) for none or a control that already has a parent; else the count.
   virtual int AddChild(CControl* control);

@@ -8,48 +8,6 @@ namespace KRUI {
 
 using S = AttributeSyntax;
 
-const AttributeSet kControlAttributes = {
-    "control",
-    {
-        {"id", S::kText, "", 0, nullptr, "name used in control paths (\"page:name\")"},
-        {"pos", S::kPair, "0,0", kPairLimit, nullptr,
-         "position in the parent; a negative number counts from the parent's far edge"},
-        {"size", S::kPair, "0,0", kPairLimit, nullptr,
-         "size; 0 or less stretches to the parent's edge less that many pixels"},
-        {"visible", S::kFlag, "true", 0, nullptr, "shown"},
-        {"hitalbe", S::kFlag, "true", 0, nullptr, "takes the pointer (spelt so by the runtime)"},
-        {"hitval", S::kInteger, "-1", 0, nullptr,
-         "hit-test value answered for the window (2 caption, 17 size grip); -1 none"},
-    }};
-
-const AttributeSet kHostWindowAttributes = {
-    "window",
-    {
-        {"id", S::kText, "", 0, nullptr, "name other elements use in windowid"},
-        {"pos", S::kPair, "0,0", kPairLimit, nullptr, "position on the screen when not centred"},
-        {"size", S::kPair, "0,0", kPairLimit, nullptr, "client size"},
-        {"minsize", S::kPair, "0,0", kPairLimit, nullptr, "smallest size the player may drag to"},
-        {"center", S::kFlag, "true", 0, nullptr, "centred on the screen (or its owner)"},
-        {"visible", S::kFlag, "true", 0, nullptr, "shown when created"},
-        {"active", S::kFlag, "false", 0, nullptr, "the main window, created at start-up"},
-    }};
-
-const AttributeSet kComponentAttributes = {
-    "component",
-    {
-        {"id", S::kText, "", 0, nullptr, "name used in componentid"},
-        {"visible", S::kFlag, "false", 0, nullptr, "shown when its window is created"},
-    }};
-
-const AttributeSet kActionAttributes = {
-    "action",
-    {
-        {"interest", S::kEventNumber, "-1", 0, nullptr, "stored only: the handler's interest decides"},
-        {"retval", S::kInteger, "0", 0, nullptr, "result stored into the event"},
-        {"fromdata", S::kText, "", 0, nullptr,
-         "where the action takes its text: \"event\" or a control path of the owner window"},
-    }};
-
 const AttributeDeclaration* ElementDeclaration::FindAttribute(const std::string& name) const {
   for (const auto& attribute : attributes)
     if (name == attribute.name) return &attribute;
@@ -71,6 +29,18 @@ bool ElementDeclaration::Raises(int id) const {
   for (const auto& event : events)
     if (event.id == id) return true;
   return false;
+}
+
+void LoadDeclaredAttributes(CObjectx& element, const ElementDeclaration& declaration,
+                            const AttributeMap& attributes) {
+  for (const AttributeDeclaration* attribute : declaration.AllAttributes()) {
+    if (!attribute->bind.store) continue;
+    auto found = attributes.find(attribute->name);
+    if (found == attributes.end()) continue;
+    std::string value = found->second;
+    if (attribute->limit && value.size() > attribute->limit) value.resize(attribute->limit);
+    attribute->bind.store(element, *attribute, value);
+  }
 }
 
 const char* AttributeSyntaxName(AttributeSyntax syntax) {

@@ -1,12 +1,15 @@
-// What an element accepts in layout.xml: its attributes with their value syntax, default
-// and limit, and the event numbers it raises. Each element declares one beside its
-// registration, so the authoring tools and the reference use the runtime's own vocabulary:
-//   KRUI_DECLARE_ELEMENT("Button", kButtonDeclaration);
+// What an element accepts in layout.xml: its attributes with their value syntax, default,
+// limit and the member each goes to, and the event numbers it raises. The runtime loads an
+// element by walking its declaration (LoadDeclaredAttributes), and the authoring tools and
+// the reference read the same rows, so what they say is what the runtime does:
+//   KRUI_DECLARE_ELEMENT("Button", CButtonControl::kDeclaration);
 #pragma once
 #include <cstddef>
 #include <string>
 #include <vector>
 
+#include "ui/core/AttributeBinding.h"
+#include "ui/core/AttributeMap.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Objectx.h"
 
@@ -34,14 +37,16 @@ enum class AttributeSyntax {
 struct AttributeDeclaration {
   const char* name;
   AttributeSyntax syntax;
-  const char* defaultValue;  // as the element behaves when the attribute is absent
+  const char* defaultValue;  // what a new element holds when the attribute is absent
   size_t limit;              // characters read; 0 when unbounded
   const char* choices;       // kChoice: the accepted words, separated by '|'
   const char* help;
+  AttributeBinding bind;     // where the value goes
 };
 
 struct EventDeclaration {
   int id;
+  const char* name;
   const char* help;
 };
 
@@ -77,11 +82,18 @@ struct ElementDeclaration {
 const char* AttributeSyntaxName(AttributeSyntax syntax);
 const char* ElementKindName(ElementKind kind);
 
-// The shared sets, declared once in ElementDeclaration.cpp.
-extern const AttributeSet kControlAttributes;
-extern const AttributeSet kHostWindowAttributes;
-extern const AttributeSet kComponentAttributes;
-extern const AttributeSet kActionAttributes;
+// The shared sets, declared with the base classes whose members they fill.
+extern const AttributeSet& kControlAttributes;
+extern const AttributeSet& kHostWindowAttributes;
+extern const AttributeSet& kComponentAttributes;
+extern const AttributeSet& kActionAttributes;
+
+// Stores each declared attribute present in attributes (inherited sets first) into element,
+// cut to the row's limit. An absent one leaves what the element holds: its declared default
+// when new, and what an earlier load set when read again (a button's caption). Rows without
+// a binding are skipped.
+void LoadDeclaredAttributes(CObjectx& element, const ElementDeclaration& declaration,
+                            const AttributeMap& attributes);
 
 struct ElementDeclarationRegistration {
   ElementDeclarationRegistration(const char* name, const ElementDeclaration* declaration);

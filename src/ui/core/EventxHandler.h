@@ -10,8 +10,9 @@ class CAction;
 
 class CEventxHandler : public CObjectx {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
   ElementKind GetKind() const override { return kKindEventHandler; }
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
 
   void AddAction(CAction* action) { actions_.push_back(action); }
   int Interest() const { return interest_; }

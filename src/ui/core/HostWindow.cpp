@@ -1,20 +1,29 @@
 #include "ui/core/HostWindow.h"
 
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/Control.h"
 
 namespace KRUI {
 
-bool CHostWindow::LoadAttributes(const AttributeMap& attributes) {
-  ReadString(attributes, "id", id_);
-  ReadPair(attributes, "pos", x_, y_);
-  ReadPair(attributes, "size", width_, height_);
-  ReadPair(attributes, "minsize", minWidth_, minHeight_);
-  ReadFlag(attributes, "center", center_);
-  ReadFlag(attributes, "visible", visible_);
-  ReadFlag(attributes, "active", active_);
-  return true;
-}
+const AttributeSet CHostWindow::kAttributes = {
+    "window",
+    {
+        {"id", AttributeSyntax::kText, "", 0, nullptr, "name other elements use in windowid", Into<&CHostWindow::id_>()},
+        {"pos", AttributeSyntax::kPair, "0,0", kPairLimit, nullptr, "position on the screen when not centred",
+         IntoPair<&CHostWindow::x_, &CHostWindow::y_>()},
+        {"size", AttributeSyntax::kPair, "0,0", kPairLimit, nullptr, "client size",
+         IntoPair<&CHostWindow::width_, &CHostWindow::height_>()},
+        {"minsize", AttributeSyntax::kPair, "0,0", kPairLimit, nullptr, "smallest size the player may drag to",
+         IntoPair<&CHostWindow::minWidth_, &CHostWindow::minHeight_>()},
+        {"center", AttributeSyntax::kFlag, "true", 0, nullptr, "centred on the screen (or its owner)",
+         Into<&CHostWindow::center_>()},
+        {"visible", AttributeSyntax::kFlag, "true", 0, nullptr, "shown when created", Into<&CHostWindow::visible_>()},
+        {"active", AttributeSyntax::kFlag, "false", 0, nullptr, "the main window, created at start-up",
+         Into<&CHostWindow::active_>()},
+    }};
+const AttributeSet& kHostWindowAttributes = CHostWindow::kAttributes;
+const ElementDeclaration CHostWindow::kDeclaration = {kKindWindow, "a window", {&kAttributes}, {}, {}, {}};
 
 HWND CHostWindow::Create(HWND) { return GetHwnd(); }
 

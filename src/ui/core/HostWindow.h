@@ -11,6 +11,7 @@
 namespace KRUI {
 
 class CControl;
+struct AttributeSet;
 class CWin32Component;
 
 // Events host windows raise on themselves.
@@ -26,9 +27,11 @@ class CHostWindow : public CObjectx, public CEventxDispatch {
  public:
   ~CHostWindow() override = default;
 
-  // Reads "id", "pos", "size", "minsize", "center", "visible", "active".
-  bool LoadAttributes(const AttributeMap& attributes) override;
   ElementKind GetKind() const override { return kKindWindow; }
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  // The attributes every window reads, and the declaration of a window with no more.
+  static const AttributeSet kAttributes;
+  static const ElementDeclaration kDeclaration;
 
   virtual HWND GetHwnd() = 0;
   // Base: creates nothing and answers GetHwnd().

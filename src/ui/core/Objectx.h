@@ -4,6 +4,8 @@
 
 namespace KRUI {
 
+struct ElementDeclaration;
+
 // How the layout loader links an element into the tree.
 enum ElementKind {
   kKindWindow = 0,
@@ -16,9 +18,13 @@ enum ElementKind {
 class CObjectx {
  public:
   virtual ~CObjectx() = default;
-  // Reads the element's settings; every attribute is optional.
-  virtual bool LoadAttributes(const AttributeMap& attributes) = 0;
+  // Reads the element's settings through its declaration: every attribute is optional,
+  // an absent one leaves what the element holds. Elements that build more from their
+  // attributes (children from prefixed attributes) override, calling this first.
+  virtual bool LoadAttributes(const AttributeMap& attributes);
   virtual ElementKind GetKind() const = 0;
+  // The vocabulary the element reads; the base classes give their shared sets.
+  virtual const ElementDeclaration& Declaration() const = 0;
 };
 
 }  // namespace KRUI

@@ -1,15 +1,20 @@
 #include "ui/core/Win32Component.h"
 
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/HostWindow.h"
 
 namespace KRUI {
 
-bool CWin32Component::LoadAttributes(const AttributeMap& attributes) {
-  ReadString(attributes, "id", id_);
-  ReadFlag(attributes, "visible", visible_);
-  return true;
-}
+const AttributeSet CWin32Component::kAttributes = {
+    "component",
+    {
+        {"id", AttributeSyntax::kText, "", 0, nullptr, "name used in componentid", Into<&CWin32Component::id_>()},
+        {"visible", AttributeSyntax::kFlag, "false", 0, nullptr, "shown when its window is created",
+         Into<&CWin32Component::visible_>()},
+    }};
+const AttributeSet& kComponentAttributes = CWin32Component::kAttributes;
+const ElementDeclaration CWin32Component::kDeclaration = {kKindComponent, "a component", {&kAttributes}, {}, {}, {}};
 
 LRESULT CWin32Component::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
   for (CWin32Component* child : children_) {

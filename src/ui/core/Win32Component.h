@@ -12,14 +12,17 @@
 namespace KRUI {
 
 class CHostWindow;
+struct AttributeSet;
 
 class CWin32Component : public CObjectx, public CEventxDispatch {
  public:
   ~CWin32Component() override = default;
 
-  // Reads "id" and "visible".
-  bool LoadAttributes(const AttributeMap& attributes) override;
   ElementKind GetKind() const override { return kKindComponent; }
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  // The attributes every component reads, and the declaration of a component with no more.
+  static const AttributeSet kAttributes;
+  static const ElementDeclaration kDeclaration;
 
   // Offers the message to each sub-component in order; the first that handles it wins.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
