@@ -5,7 +5,6 @@
 
 namespace KRUITest {
 
-KRUI_REGISTER_ELEMENT("ActRecord", CActRecord);
 KRUI_REGISTER_ELEMENT("ActWindow", CActWindow);
 KRUI_REGISTER_ELEMENT("ActDialog", CActDialog);
 KRUI_REGISTER_ELEMENT("ActComponentWindow", CActComponentWindow);
@@ -21,22 +20,6 @@ constexpr UINT_PTR kDialogSafetyTimer = 0x7A11;
 constexpr int kDialogSafetyCode = -99;
 
 }  // namespace
-
-std::vector<std::string>& Trail() {
-  static std::vector<std::string> trail;
-  return trail;
-}
-
-bool CActRecord::LoadAttributes(const KRUI::AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  KRUI::ReadString(attributes, "name", name_);
-  return true;
-}
-
-KRUI::ActionResult CActRecord::Execute(KRUI::CEventx&) {
-  Trail().push_back(name_);
-  return KRUI::ActionResult::Continue;
-}
 
 bool CActWindow::LoadAttributes(const KRUI::AttributeMap& attributes) {
   CHostWindow::LoadAttributes(attributes);

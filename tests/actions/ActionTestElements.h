@@ -4,12 +4,13 @@
 //   <ActDialog id=".." modal="true" click="path"/>  a modal dialog stand-in
 //   <ActComponentWindow id=".."><ActComponent id=".."/></ActComponentWindow>
 //   <ActControl id=".."/>, <ActBrowser id=".."/>    a plain control and a browser control
-//   <ActRecord name=".."/>                          an action that notes it ran
+// beside the shared <Record name=".."/>, an action that notes it ran.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "browser/EmbedBrowser.h"
+#include "support/RecordingAction.h"
 #include "ui/core/Action.h"
 #include "ui/core/Control.h"
 #include "ui/core/Handles.h"
@@ -17,18 +18,6 @@
 #include "ui/core/Win32Component.h"
 
 namespace KRUITest {
-
-// Names of the ActRecord actions that ran, in order.
-std::vector<std::string>& Trail();
-
-class CActRecord : public KRUI::CAction {
- public:
-  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
-  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
-
- private:
-  std::string name_;
-};
 
 // A top-level window like a frame window: Show/Hide/Toggle/Create are recorded in `calls`
 // ("create", "show:<cmd>", "hide:<code>", "toggle:<cmd>,<code>"). Its procedure keeps WM_CLOSE

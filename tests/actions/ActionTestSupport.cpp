@@ -40,7 +40,7 @@ const char kLayout[] = R"(<LayoutRoot>
       <ActControl id="ok">
         <EventHandler interest="101">
           <ShowWindow windowid="owner" show="close" retcode="7"/>
-          <ActRecord name="after-close"/>
+          <Record name="after-close"/>
         </EventHandler>
       </ActControl>
     </ActControl>
@@ -48,76 +48,76 @@ const char kLayout[] = R"(<LayoutRoot>
   <ActDialog id="dlg-closeall" active="true" modal="true">
     <EventHandler interest="101">
       <QuitApplication method="closewindow"/>
-      <ActRecord name="after-closewindow"/>
+      <Record name="after-closewindow"/>
     </EventHandler>
   </ActDialog>
   <ActWindow id="ghost" active="true"/>
   <ActWindow id="sm" active="true"/>
   <ActWindow id="tm" active="true">
-    <EventHandler interest="103"><ActRecord name="tick"/></EventHandler>
+    <EventHandler interest="103"><Record name="tick"/></EventHandler>
   </ActWindow>
   <ActWindow id="sz" active="true">
     <EventHandler interest="104">
       <Condition type="num" condition="eq" num="1"/>
-      <ActRecord name="minimised"/>
+      <Record name="minimised"/>
     </EventHandler>
   </ActWindow>
   <FrameHostWindow id="numeric" pos="60,60" size="200,150" center="false" minimizebox="true" maximizebox="true">
     <ActBrowser id="nb"/>
     <EventHandler interest="104">
-      <Condition type="str" condition="equal" str=""/><ActRecord name="size-as-empty-text"/>
+      <Condition type="str" condition="equal" str=""/><Record name="size-as-empty-text"/>
     </EventHandler>
     <EventHandler interest="104">
-      <Condition type="str" condition="contain" str="1"/><ActRecord name="never-contains"/>
+      <Condition type="str" condition="contain" str="1"/><Record name="never-contains"/>
     </EventHandler>
     <EventHandler interest="104">
       <ShellOpenUrl fromdata="event" browser="default"/>
       <WBNavigate windowid="owner" wbid="nb" fromdata="event"/>
-      <ActRecord name="size-readers-done"/>
+      <Record name="size-readers-done"/>
     </EventHandler>
   </FrameHostWindow>
   <ActWindow id="flow" active="true">
     <EventHandler interest="1">
-      <QuitApplication/><ActRecord name="q-none"/>
-      <QuitApplication method="ExitProcess"/><ActRecord name="q-cased"/>
+      <QuitApplication/><Record name="q-none"/>
+      <QuitApplication method="ExitProcess"/><Record name="q-cased"/>
     </EventHandler>
     <EventHandler interest="2">
-      <QuitApplication method="quitmessage"/><ActRecord name="q-message"/>
+      <QuitApplication method="quitmessage"/><Record name="q-message"/>
     </EventHandler>
     <EventHandler interest="3">
-      <ShowWindow windowid="dlg-closeall" show="show"/><ActRecord name="after-dialog"/>
+      <ShowWindow windowid="dlg-closeall" show="show"/><Record name="after-dialog"/>
     </EventHandler>
     <EventHandler interest="4">
-      <ShowWindow windowid="kw" show="normal" showopt="deactive"/><ActRecord name="never4"/>
+      <ShowWindow windowid="kw" show="normal" showopt="deactive"/><Record name="never4"/>
     </EventHandler>
     <EventHandler interest="5">
-      <ShowWindow windowid="idle" show="show"/><ActRecord name="ran5"/>
+      <ShowWindow windowid="idle" show="show"/><Record name="ran5"/>
     </EventHandler>
     <EventHandler interest="6">
-      <ShowWindow windowid="fresh2" showopt="active" parentid="main" show="show"/><ActRecord name="never6"/>
+      <ShowWindow windowid="fresh2" showopt="active" parentid="main" show="show"/><Record name="never6"/>
     </EventHandler>
     <EventHandler interest="7">
-      <SendMessage windowid="sm" message="16" sync="false"/><ActRecord name="posted7"/>
+      <SendMessage windowid="sm" message="16" sync="false"/><Record name="posted7"/>
     </EventHandler>
     <EventHandler interest="8">
-      <SendMessage windowid="ghost" message="18" sync="false"/><ActRecord name="posted8"/>
+      <SendMessage windowid="ghost" message="18" sync="false"/><Record name="posted8"/>
     </EventHandler>
     <EventHandler interest="9">
-      <CreateTimer windowid="tm" timerid="7" elapse="1"/><ActRecord name="never9"/>
+      <CreateTimer windowid="tm" timerid="7" elapse="1"/><Record name="never9"/>
     </EventHandler>
     <EventHandler interest="10">
-      <StopPropagation/><ActRecord name="never10a"/>
+      <StopPropagation/><Record name="never10a"/>
     </EventHandler>
-    <EventHandler interest="10"><ActRecord name="never10b"/></EventHandler>
+    <EventHandler interest="10"><Record name="never10b"/></EventHandler>
     <EventHandler interest="11">
-      <Condition type="num" condition="lt" num="0"/><ActRecord name="negative11"/>
+      <Condition type="num" condition="lt" num="0"/><Record name="negative11"/>
     </EventHandler>
-    <EventHandler interest="11"><ActRecord name="next11"/></EventHandler>
+    <EventHandler interest="11"><Record name="next11"/></EventHandler>
     <EventHandler interest="12">
-      <ShellOpenUrl page="http://krui.invalid/"/><ActRecord name="ran12"/>
+      <ShellOpenUrl page="http://krui.invalid/"/><Record name="ran12"/>
     </EventHandler>
     <EventHandler interest="13">
-      <ShowWindow windowid="dlg-close" show="show"/><ActRecord name="after-dialog13"/>
+      <ShowWindow windowid="dlg-close" show="show"/><Record name="after-dialog13"/>
     </EventHandler>
   </ActWindow>
 </LayoutRoot>

@@ -167,7 +167,7 @@ class ShellActions : public ::testing::Test {
  protected:
   void SetUp() override {
     LoadActionLayout();
-    Trail().clear();
+    RecordedEvents().clear();
     ASSERT_FALSE(TestBinFolder().empty()) << "KRUI_TEST_BIN is not set";
     ForgetRecord(Recorder());
   }
@@ -184,7 +184,7 @@ class ShellActions : public ::testing::Test {
 TEST_F(ShellActions, WithoutAUsableBrowserOrFromdataNothingIsOpened) {
   CHostWindow* flow = AnyWindow("flow");
   flow->RaiseEvent(flow, 12);  // no browser attribute
-  EXPECT_EQ((Calls{"ran12"}), Trail());
+  EXPECT_EQ((Calls{"ran12"}), RecordedNames());
   int result = 0;
   const std::string program = Recorder();
   EXPECT_FALSE(Open({{"page", program}, {"browser", "firefox"}, {"retval", "9"}}, nullptr, &result));

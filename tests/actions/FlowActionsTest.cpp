@@ -20,7 +20,7 @@ class FlowActions : public ::testing::Test {
  protected:
   void SetUp() override {
     LoadActionLayout();
-    Trail().clear();
+    RecordedEvents().clear();
   }
   void RaiseFlow(int id, EventParam param = 0) {
     CHostWindow* flow = AnyWindow("flow");
@@ -101,10 +101,10 @@ TEST_F(FlowActions, NumberConditionsCompareSignedValues) {
 
 TEST_F(FlowActions, AFailingConditionStopsOnlyItsOwnHandler) {
   RaiseFlow(11, -1);
-  EXPECT_EQ((Calls{"negative11", "next11"}), Trail());
-  Trail().clear();
+  EXPECT_EQ((Calls{"negative11", "next11"}), RecordedNames());
+  RecordedEvents().clear();
   RaiseFlow(11, 3);
-  EXPECT_EQ((Calls{"next11"}), Trail());
+  EXPECT_EQ((Calls{"next11"}), RecordedNames());
 }
 
 TEST_F(FlowActions, TheSizeEventPassesEqualsOneOnlyWhenMinimised) {
@@ -113,12 +113,12 @@ TEST_F(FlowActions, TheSizeEventPassesEqualsOneOnlyWhenMinimised) {
   ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
   ::SetWindowPos(hwnd, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::ShowWindow(hwnd, SW_MAXIMIZE);
-  EXPECT_TRUE(Trail().empty());
+  EXPECT_TRUE(RecordedEvents().empty());
   ::ShowWindow(hwnd, SW_MINIMIZE);
-  EXPECT_EQ((Calls{"minimised"}), Trail());
+  EXPECT_EQ((Calls{"minimised"}), RecordedNames());
   ::ShowWindow(hwnd, SW_RESTORE);
   ::ShowWindow(hwnd, SW_HIDE);
-  EXPECT_EQ((Calls{"minimised"}), Trail());
+  EXPECT_EQ((Calls{"minimised"}), RecordedNames());
 }
 
 // The size event's param is the resize type, a number: a text condition, ShellOpenUrl and
@@ -132,16 +132,17 @@ TEST_F(FlowActions, ReadersOfTextTakeTheEmptyTextFromARealWindowsSizeEvents) {
   auto* browser = ActControlAt<CActBrowser>("numeric", "nb");
   ASSERT_NE(nullptr, browser);
   PumpMessagesFor(30);
-  Trail().clear();
+  RecordedEvents().clear();
   ::ShowWindow(hwnd, SW_MINIMIZE);
   ::ShowWindow(hwnd, SW_MAXIMIZE);
   PumpMessagesFor(30);
   // Every size event ran both readers' handlers; none contained a "1".
-  ASSERT_FALSE(Trail().empty());
-  EXPECT_EQ(0, std::count(Trail().begin(), Trail().end(), "never-contains"));
-  EXPECT_EQ(std::count(Trail().begin(), Trail().end(), "size-as-empty-text"),
-            std::count(Trail().begin(), Trail().end(), "size-readers-done"));
-  EXPECT_GE(std::count(Trail().begin(), Trail().end(), "size-readers-done"), 2);
+  ASSERT_FALSE(RecordedEvents().empty());
+  const Calls trail = RecordedNames();
+  EXPECT_EQ(0, std::count(trail.begin(), trail.end(), "never-contains"));
+  EXPECT_EQ(std::count(trail.begin(), trail.end(), "size-as-empty-text"),
+            std::count(trail.begin(), trail.end(), "size-readers-done"));
+  EXPECT_GE(std::count(trail.begin(), trail.end(), "size-readers-done"), 2);
   EXPECT_TRUE(browser->calls.empty()) << browser->calls.front();
   ::DestroyWindow(hwnd);
 }
@@ -166,7 +167,7 @@ TEST_F(FlowActions, SendMessageSendsAtOnceOrPostsForLater) {
   // WM_CLOSE posted; the next action runs before the window sees it.
   const int closes = sm->closeCount;
   RaiseFlow(7);
-  EXPECT_EQ((Calls{"posted7"}), Trail());
+  EXPECT_EQ((Calls{"posted7"}), RecordedNames());
   EXPECT_EQ(closes, sm->closeCount);
   EXPECT_TRUE(PumpUntil([&] { return sm->closeCount == closes + 1; }, 2000));
 }
@@ -202,7 +203,7 @@ TEST_F(FlowActions, SendMessageLooksWindowsUpByPlainId) {
 TEST_F(FlowActions, AQuitPostedToAWindowThatHasNoNativeWindowEndsTheLoop) {
   ASSERT_EQ(nullptr, AnyWindow("ghost")->GetHwnd());
   RaiseFlow(8);
-  EXPECT_EQ((Calls{"posted8"}), Trail());
+  EXPECT_EQ((Calls{"posted8"}), RecordedNames());
   int code = -1;
   ASSERT_TRUE(WaitForQuit(3000, &code));
   EXPECT_EQ(0, code);
@@ -224,7 +225,7 @@ TEST_F(FlowActions, ATimerTicksOnceAndASecondStartWithTheSameIdPushesItBack) {
   tm->tickTimes.clear();
 
   RaiseFlow(9);  // CreateTimer id 7, elapse="1"; the action after it never runs
-  EXPECT_TRUE(Trail().empty());
+  EXPECT_TRUE(RecordedEvents().empty());
   PumpMessagesFor(600);
   EXPECT_TRUE(tm->ticks.empty());
   const DWORD restarted = ::GetTickCount();
@@ -232,7 +233,7 @@ TEST_F(FlowActions, ATimerTicksOnceAndASecondStartWithTheSameIdPushesItBack) {
   ASSERT_TRUE(PumpUntil([&] { return !tm->ticks.empty(); }, 5000));
   EXPECT_EQ(7u, tm->ticks[0]);
   EXPECT_GE(tm->tickTimes[0] - restarted, 900u);  // a full second after the second start
-  EXPECT_EQ((Calls{"tick"}), Trail());
+  EXPECT_EQ((Calls{"tick"}), RecordedNames());
 
   // Once only; killing a timer that already ticked, or one never started, is harmless.
   CEventx event(101, tm);
@@ -294,7 +295,7 @@ TEST_F(FlowActions, DelaysAreWholeSecondsLimitedToWhatTheWindowSystemAccepts) {
 
 TEST_F(FlowActions, StopPropagationEndsTheHandlerAndEveryLaterOne) {
   RaiseFlow(10);
-  EXPECT_TRUE(Trail().empty());
+  EXPECT_TRUE(RecordedEvents().empty());
   auto stop = MakeAction("StopPropagation", {});
   CEventx event(101, nullptr);
   EXPECT_EQ(ActionResult::Stop, stop->Execute(event));

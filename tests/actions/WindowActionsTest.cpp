@@ -18,7 +18,7 @@ class WindowActions : public ::testing::Test {
  protected:
   void SetUp() override {
     LoadActionLayout();
-    Trail().clear();
+    RecordedEvents().clear();
   }
   // Raises a test event on the "flow" window, whose handlers hold the scenarios.
   void RaiseFlow(int id) {
@@ -43,12 +43,12 @@ TEST(ActionElements, EveryBuiltInActionNameMakesAnAction) {
 
 TEST_F(WindowActions, QuitApplicationWithoutAKnownMethodDoesNothingAndContinues) {
   RaiseFlow(1);  // no method, then "ExitProcess" (methods are case-sensitive)
-  EXPECT_EQ((Calls{"q-none", "q-cased"}), Trail());
+  EXPECT_EQ((Calls{"q-none", "q-cased"}), RecordedNames());
 }
 
 TEST_F(WindowActions, QuitMessageContinuesAndEndsTheLoopWithZero) {
   RaiseFlow(2);
-  EXPECT_EQ((Calls{"q-message"}), Trail());
+  EXPECT_EQ((Calls{"q-message"}), RecordedNames());
   int code = -1;
   ASSERT_TRUE(WaitForQuit(3000, &code));
   EXPECT_EQ(0, code);
@@ -73,7 +73,7 @@ TEST_F(WindowActions, CloseWindowEndsARunningDialogWithCancelAndPostsCloseToEver
   ASSERT_NE(nullptr, dialog);
   EXPECT_EQ((std::vector<int>{IDCANCEL}), dialog->endCodes);
   EXPECT_FALSE(dialog->IsActive());  // the modal run clears it
-  EXPECT_EQ((Calls{"after-closewindow", "after-dialog"}), Trail());
+  EXPECT_EQ((Calls{"after-closewindow", "after-dialog"}), RecordedNames());
 
   // Posted, not sent: they arrive once the loop runs.
   EXPECT_TRUE(PumpUntil([&] {
@@ -162,7 +162,7 @@ TEST_F(WindowActions, AnUnknownShowKeywordStopsTheHandlerBeforeDeactivating) {
   Native(kw);
   kw->SetActive(true);
   RaiseFlow(4);  // show "normal" (with an r), showopt "deactive", then a record
-  EXPECT_TRUE(Trail().empty());
+  EXPECT_TRUE(RecordedEvents().empty());
   EXPECT_TRUE(kw->IsActive());
 
   // A known keyword goes on to deactivate.
@@ -182,7 +182,7 @@ TEST_F(WindowActions, AnInactiveWindowIsLeftAloneAndTheHandlerContinues) {
   CActWindow* idle = ActWindow("idle");
   ASSERT_NE(nullptr, idle);
   RaiseFlow(5);
-  EXPECT_EQ((Calls{"ran5"}), Trail());
+  EXPECT_EQ((Calls{"ran5"}), RecordedNames());
   EXPECT_TRUE(idle->calls.empty());
   EXPECT_EQ(nullptr, idle->GetHwnd());
   EXPECT_FALSE(idle->IsActive());
@@ -228,7 +228,7 @@ TEST_F(WindowActions, AnyOtherParentIdStopsWhenAWindowIsNeededAndOnlyMattersThen
   CActWindow* fresh2 = ActWindow("fresh2");
   ASSERT_NE(nullptr, fresh2);
   RaiseFlow(6);  // parentid "main", no native window yet
-  EXPECT_TRUE(Trail().empty());
+  EXPECT_TRUE(RecordedEvents().empty());
   EXPECT_TRUE(fresh2->calls.empty());
   EXPECT_EQ(nullptr, fresh2->GetHwnd());
   EXPECT_FALSE(fresh2->IsActive());
@@ -239,7 +239,7 @@ TEST_F(WindowActions, AnyOtherParentIdStopsWhenAWindowIsNeededAndOnlyMattersThen
   RaiseFlow(6);
   EXPECT_EQ((Calls{"show:0"}), fresh2->calls);
   EXPECT_TRUE(fresh2->IsActive());
-  EXPECT_EQ((Calls{"never6"}), Trail());
+  EXPECT_EQ((Calls{"never6"}), RecordedNames());
   fresh2->Hide(0);
 }
 
@@ -318,12 +318,12 @@ TEST_F(WindowActions, AButtonInsideADialogEndsItWithItsRetcodeBeforeTheNextActio
   EXPECT_EQ(ActionResult::Continue, open->Execute(event));
   EXPECT_EQ(1, dialog->createCount);
   EXPECT_EQ((std::vector<int>{7}), dialog->endCodes);
-  EXPECT_EQ((Calls{"after-close"}), Trail());
+  EXPECT_EQ((Calls{"after-close"}), RecordedNames());
 
   // The modal run cleared the flag: without "active" a second show does nothing.
   RaiseFlow(13);
   EXPECT_EQ((std::vector<int>{7}), dialog->endCodes);
-  EXPECT_EQ((Calls{"after-close", "after-dialog13"}), Trail());
+  EXPECT_EQ((Calls{"after-close", "after-dialog13"}), RecordedNames());
 }
 
 TEST_F(WindowActions, ShowControlSetsTheVisibleFlagThenRepaintsTheWindow) {

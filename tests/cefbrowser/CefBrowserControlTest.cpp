@@ -274,7 +274,7 @@ TEST_F(CefBrowser, AHostClosedWhileItsBrowserIsBeingMadeClosesAtOnce) {
 }
 
 TEST_F(CefBrowser, DetachedToolWindowFollowsTheHost) {
-  CTestLayout layout(OneBrowser(false, "", "<EventHandler interest=\"105\"><TestRecordEvent/></EventHandler>"));
+  CTestLayout layout(OneBrowser(false, "", "<EventHandler interest=\"105\"><Record/></EventHandler>"));
   CCefBrowserControl* b = Open(layout, "root:b", true);
   ASSERT_NE(nullptr, b);
   ASSERT_TRUE(WaitForBrowser(b));
@@ -426,9 +426,9 @@ TEST_F(CefBrowser, APageThatClosesItselfClosesItsHostInOneRound) {
 }
 
 const char kPopupHandlers[] =
-    "<EventHandler interest=\"102\"><TestRecordEvent/>"
+    "<EventHandler interest=\"102\"><Record/>"
     "<WBNavigate windowid=\"owner\" wbid=\"root:target\" fromdata=\"event\"/></EventHandler>"
-    "<EventHandler interest=\"103\"><TestRecordEvent/></EventHandler>";
+    "<EventHandler interest=\"103\"><Record/></EventHandler>";
 
 std::string TwoBrowsers() {
   return "<LayoutRoot><FrameHostWindow id=\"main\" pos=\"100,100\" size=\"400,300\" center=\"false\">"
@@ -604,7 +604,7 @@ TEST_F(CefBrowser, AShellOpenUrlOnAPopupOpensNothingButWebAddresses) {
       "<LayoutRoot><FrameHostWindow id=\"main\" pos=\"100,100\" size=\"400,300\" center=\"false\"><Layout id=\"root\">"
       "<CefBrowser id=\"b\" pos=\"0,0\" size=\"200,100\" child=\"true\" page=\"http://krui.test/a\">"
       "<EventHandler interest=\"102\"><ShellOpenUrl fromdata=\"event\" browser=\"default\" retval=\"1\"/>"
-      "<TestRecordEvent/></EventHandler></CefBrowser></Layout></FrameHostWindow></LayoutRoot>");
+      "<Record/></EventHandler></CefBrowser></Layout></FrameHostWindow></LayoutRoot>");
   CCefBrowserControl* b = Open(layout);
   ASSERT_TRUE(b && WaitForBrowser(b));
   for (const wchar_t* url : {L"file:///C:/windows/notepad.exe", L"C:\\windows\\notepad.exe", L"javascript:1"}) {

@@ -6,7 +6,6 @@
 
 #include "app/Application.h"
 #include "browser/CefRuntime.h"
-#include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/StringTable.h"
 
@@ -42,16 +41,6 @@ class CCefEnvironment : public ::testing::Environment {
 };
 
 ::testing::Environment* const g_environment = ::testing::AddGlobalTestEnvironment(new CCefEnvironment);
-
-class CTestRecordEventAction : public KRUI::CAction {
- public:
-  KRUI::ActionResult Execute(KRUI::CEventx& event) override {
-    const char* text = event.ParamText();
-    RecordedEvents().push_back({event.id, text != nullptr, text ? text : "", ::GetCurrentThreadId()});
-    return KRUI::ActionResult::Continue;
-  }
-};
-KRUI_REGISTER_ELEMENT("TestRecordEvent", CTestRecordEventAction);
 
 }  // namespace
 
@@ -128,10 +117,5 @@ CTestLayout::CTestLayout(const std::string& layoutXml)
 }
 
 KRUI::CHostWindow* CTestLayout::Window(const char* id) const { return loader_->FindTopLevelWindow(id); }
-
-std::vector<RecordedEvent>& RecordedEvents() {
-  static std::vector<RecordedEvent> events;
-  return events;
-}
 
 }  // namespace KRUITest

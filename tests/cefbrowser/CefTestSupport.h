@@ -1,7 +1,7 @@
 // The Chromium browser element under test with the stand-in runtime in this process: the
 // runtime started once for the program, its journal, its hooks, a message pump that counts
-// the quits the client posts, a layout of the test's own, and an action that records the
-// events it runs for.
+// the quits the client posts, a layout of the test's own (its "Record" actions note the
+// events they run for).
 #pragma once
 #include <windows.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/RecordingAction.h"
 #include "support/TempDir.h"
-#include "ui/core/Action.h"
 #include "ui/core/LayoutLoader.h"
 
 namespace KRUITest {
@@ -58,15 +58,6 @@ class CTestLayout {
   std::unique_ptr<KRUI::CLayoutLoader> loader_;
   bool loaded_ = false;
 };
-
-// What the action "TestRecordEvent" saw: event id, its text (if any) and the thread.
-struct RecordedEvent {
-  int id;
-  bool hasText;
-  std::string text;
-  DWORD thread;
-};
-std::vector<RecordedEvent>& RecordedEvents();
 
 }  // namespace KRUITest
 

@@ -143,7 +143,7 @@ TEST_F(CefWebclientTables, OffTheRuntimesUiThreadNothingIsRaisedOrIntercepted) {
   popups.LoadAttributes({{"interest", "102"}});
   loads.LoadAttributes({{"interest", "103"}});
   CObjectx* record = nullptr;
-  ASSERT_TRUE(CreateElement("TestRecordEvent", &record));
+  ASSERT_TRUE(CreateElement("Record", &record));
   std::unique_ptr<CObjectx> recordOwned(record);
   popups.AddAction(static_cast<CAction*>(record));
   loads.AddAction(static_cast<CAction*>(record));

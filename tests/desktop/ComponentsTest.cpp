@@ -38,8 +38,8 @@ T* Component(const std::string& id) {
 
 // The trail once it has `count` entries (or when waiting gave up).
 Trail TrailOf(size_t count) {
-  PumpUntil([&] { return DeskTrail().size() >= count; }, 3000);
-  return DeskTrail();
+  PumpUntil([&] { return RecordedEvents().size() >= count; }, 3000);
+  return RecordedNames();
 }
 
 TEST(Win32Hotkey, RegistersFromConfAtCreationAndAlternatesItsEvents) {
@@ -57,7 +57,7 @@ TEST(Win32Hotkey, RegistersFromConfAtCreationAndAlternatesItsEvents) {
   EXPECT_NE(toggle->RegistrationId(), other->RegistrationId());
   EXPECT_EQ(-1, empty->RegistrationId());
 
-  DeskTrail().clear();
+  RecordedEvents().clear();
   // Each press waits for the one before to arrive: a busy machine's input queue may merge
   // presses that come faster than a player's.
   for (size_t i = 0; i < 3; ++i) {
@@ -81,7 +81,7 @@ TEST(Win32Hotkey, Message2001FromASendMessageActionReRegistersKeepingTheCount) {
   EXPECT_EQ(static_cast<unsigned>(MOD_SHIFT), toggle->Modifiers());
   EXPECT_EQ(66u, toggle->KeyCode());
 
-  DeskTrail().clear();
+  RecordedEvents().clear();
   // Presses are delivered in order: had anything of the old combination stayed, its
   // events would come before Shift+B's, the fourth press (even).
   Chord({VK_CONTROL, VK_MENU, 'A'});
@@ -150,10 +150,10 @@ TEST(Win32TrayIcon, AddedAtCreationTogglesRefusesASecondAddAndRaisesClicks) {
   EXPECT_FALSE(quiet->IsShown());
   tray->Show();
 
-  DeskTrail().clear();
+  RecordedEvents().clear();
   for (UINT m : {WM_MOUSEMOVE, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP})
     ::SendMessageW(hwnd, kTrayCallbackMessage, 0, m);
-  EXPECT_EQ((Trail{"tray-102", "tray-103"}), DeskTrail());
+  EXPECT_EQ((Trail{"tray-102", "tray-103"}), RecordedNames());
 }
 
 TEST(Win32ContextMenu, ItemsGetGroupedIdentifiersAndCommandsStayInTheirGroup) {
@@ -178,15 +178,15 @@ TEST(Win32ContextMenu, ItemsGetGroupedIdentifiersAndCommandsStayInTheirGroup) {
     Trail expected;
   } cases[] = {{305, {"m3-5"}}, {300, {"m3-0"}}, {405, {"m4-5"}}, {505, {}}, {299, {}}, {MAKEWPARAM(305, 1), {}}};
   for (const auto& c : cases) {
-    DeskTrail().clear();
+    RecordedEvents().clear();
     ::SendMessageW(hwnd, WM_COMMAND, c.wParam, 0);
-    EXPECT_EQ(c.expected, DeskTrail()) << c.wParam;
+    EXPECT_EQ(c.expected, RecordedNames()) << c.wParam;
   }
-  DeskTrail().clear();
+  RecordedEvents().clear();
   for (WPARAM id = 0; id <= 0xFFFF; ++id) {
     if (id != 305 && id != 300 && id != 405) ::SendMessageW(hwnd, WM_COMMAND, id, 0);
   }
-  EXPECT_EQ(Trail{}, DeskTrail());  // neither 105 nor the default -1 ever fire
+  EXPECT_EQ(Trail{}, RecordedNames());  // neither 105 nor the default -1 ever fire
 }
 
 RECT g_menuRect;
@@ -213,7 +213,7 @@ TEST(Win32ContextMenu, PopsUpBesideThePointerAndTheChoiceReachesItsItem) {
   auto* menu3 = Component<CWin32ContextMenu>("menu3");
   ASSERT_NE(nullptr, menu3);
   ASSERT_TRUE(::SetCursorPos(400, 300));
-  DeskTrail().clear();
+  RecordedEvents().clear();
   ::SetTimer(nullptr, 0, 20, &ChooseFirstEntry);
   menu3->Show();  // returns when the menu is closed
   EXPECT_EQ((Trail{"m3-5"}), TrailOf(1));
@@ -261,7 +261,7 @@ TEST(Win32ContextMenu, LivesFromTheHostsCreationToItsDestruction) {
   ASSERT_NE(nullptr, Components()->Create(nullptr));
   EXPECT_EQ(5, ::GetMenuItemCount(menu3->Menu()));
   EXPECT_TRUE(tray->IsShown() && InTray(Components()->GetHwnd()));
-  DeskTrail().clear();
+  RecordedEvents().clear();
   Chord({VK_SHIFT, 'C'});
   EXPECT_EQ((Trail{"other-201"}), TrailOf(1));  // its third press: the count lives on
   wchar_t again[64] = {0};

@@ -5,26 +5,22 @@
 #include "app/AppConfiger.h"
 #include "support/Bmp.h"
 #include "support/TempDir.h"
-#include "ui/core/AttributeValue.h"
-#include "ui/core/ElementRegistry.h"
 #include "ui/core/LayoutLoader.h"
 
 namespace KRUITest {
-
-KRUI_REGISTER_ELEMENT("DeskRecord", CDeskRecord);
 
 namespace {
 
 // Event numbers below 100 are the tests' own: each names one handler scenario.
 const char kLayout[] = R"(<LayoutRoot>
   <FrameHostWindow id="main" pos="100,100" size="400,300" center="false">
-    <EventHandler interest="60"><ShowMessagebox windowid="msg" title="First" message="Quit?" yes="Yes" no="No" continue="1"/><DeskRecord name="go60"/></EventHandler>
-    <EventHandler interest="61"><ShowMessagebox windowid="msg" title="Second" continue="1"/><DeskRecord name="go61"/></EventHandler>
-    <EventHandler interest="62"><ShowMessagebox windowid="msg" title="Six" continue="6"/><DeskRecord name="go62"/></EventHandler>
-    <EventHandler interest="63"><ShowMessagebox windowid="msg-partial" title="Partial" yes="Y" no="N" continue="1"/><DeskRecord name="go63"/></EventHandler>
-    <EventHandler interest="64"><ShowMessagebox windowid="nothere" continue="-1"/><DeskRecord name="go64"/></EventHandler>
-    <EventHandler interest="65"><ShowMessagebox windowid="msg-modeless" continue="1"/><DeskRecord name="go65"/></EventHandler>
-    <EventHandler interest="66"><ShowMessagebox windowid="msg-bare" continue="2"/><DeskRecord name="go66"/></EventHandler>
+    <EventHandler interest="60"><ShowMessagebox windowid="msg" title="First" message="Quit?" yes="Yes" no="No" continue="1"/><Record name="go60"/></EventHandler>
+    <EventHandler interest="61"><ShowMessagebox windowid="msg" title="Second" continue="1"/><Record name="go61"/></EventHandler>
+    <EventHandler interest="62"><ShowMessagebox windowid="msg" title="Six" continue="6"/><Record name="go62"/></EventHandler>
+    <EventHandler interest="63"><ShowMessagebox windowid="msg-partial" title="Partial" yes="Y" no="N" continue="1"/><Record name="go63"/></EventHandler>
+    <EventHandler interest="64"><ShowMessagebox windowid="nothere" continue="-1"/><Record name="go64"/></EventHandler>
+    <EventHandler interest="65"><ShowMessagebox windowid="msg-modeless" continue="1"/><Record name="go65"/></EventHandler>
+    <EventHandler interest="66"><ShowMessagebox windowid="msg-bare" continue="2"/><Record name="go66"/></EventHandler>
   </FrameHostWindow>
   <PopupHostDialog id="msg" size="300,200"><Layout id="root">
     <Text id="msgbox.title" pos="10,10" size="280,20"/><Text id="msgbox.message" pos="10,40" size="280,40"/>
@@ -40,38 +36,38 @@ const char kLayout[] = R"(<LayoutRoot>
 
   <Win32ComponentHostWindow id="comps">
     <Win32TrayIcon id="tray" icon="tray.ico" tip="KRUI tray" visible="true">
-      <EventHandler interest="102"><DeskRecord name="tray-102"/></EventHandler>
-      <EventHandler interest="103"><DeskRecord name="tray-103"/></EventHandler>
+      <EventHandler interest="102"><Record name="tray-102"/></EventHandler>
+      <EventHandler interest="103"><Record name="tray-103"/></EventHandler>
     </Win32TrayIcon>
     <Win32TrayIcon id="tray-quiet" icon="missing.ico" tip="${longtip}"/>
     <Win32ContextMenu id="menu3" group="3">
-      <Win32MenuItem index="5" text="Five"><EventHandler interest="101"><DeskRecord name="m3-5"/></EventHandler></Win32MenuItem>
+      <Win32MenuItem index="5" text="Five"><EventHandler interest="101"><Record name="m3-5"/></EventHandler></Win32MenuItem>
       <Win32MenuItem separator="true"/>
-      <Win32MenuItem index="0" text="Zero"><EventHandler interest="101"><DeskRecord name="m3-0"/></EventHandler></Win32MenuItem>
-      <Win32MenuItem index="105" text="Big"><EventHandler interest="101"><DeskRecord name="m3-105"/></EventHandler></Win32MenuItem>
-      <Win32MenuItem text="NoIndex"><EventHandler interest="101"><DeskRecord name="m3-none"/></EventHandler></Win32MenuItem>
+      <Win32MenuItem index="0" text="Zero"><EventHandler interest="101"><Record name="m3-0"/></EventHandler></Win32MenuItem>
+      <Win32MenuItem index="105" text="Big"><EventHandler interest="101"><Record name="m3-105"/></EventHandler></Win32MenuItem>
+      <Win32MenuItem text="NoIndex"><EventHandler interest="101"><Record name="m3-none"/></EventHandler></Win32MenuItem>
     </Win32ContextMenu>
     <Win32ContextMenu id="menu4" group="4">
-      <Win32MenuItem index="5" text="Four-five"><EventHandler interest="101"><DeskRecord name="m4-5"/></EventHandler></Win32MenuItem>
+      <Win32MenuItem index="5" text="Four-five"><EventHandler interest="101"><Record name="m4-5"/></EventHandler></Win32MenuItem>
     </Win32ContextMenu>
     <Win32Hotkey id="hk-toggle" config-group="hotkey" config-key="toggle">
-      <EventHandler interest="201"><DeskRecord name="toggle-201"/></EventHandler>
-      <EventHandler interest="202"><DeskRecord name="toggle-202"/></EventHandler>
+      <EventHandler interest="201"><Record name="toggle-201"/></EventHandler>
+      <EventHandler interest="202"><Record name="toggle-202"/></EventHandler>
     </Win32Hotkey>
     <Win32Hotkey id="hk-other" config-group="hotkey" config-key="other">
-      <EventHandler interest="201"><DeskRecord name="other-201"/></EventHandler>
-      <EventHandler interest="202"><DeskRecord name="other-202"/></EventHandler>
+      <EventHandler interest="201"><Record name="other-201"/></EventHandler>
+      <EventHandler interest="202"><Record name="other-202"/></EventHandler>
     </Win32Hotkey>
     <Win32Hotkey id="hk-twin" config-group="hotkey" config-key="toggle">
-      <EventHandler interest="201"><DeskRecord name="twin-201"/></EventHandler>
-      <EventHandler interest="202"><DeskRecord name="twin-202"/></EventHandler>
+      <EventHandler interest="201"><Record name="twin-201"/></EventHandler>
+      <EventHandler interest="202"><Record name="twin-202"/></EventHandler>
     </Win32Hotkey>
     <Win32Hotkey id="hk-empty" config-group="hotkey" config-key="unset"/>
   </Win32ComponentHostWindow>
 
   <FrameHostWindow id="settings" pos="200,200" size="400,200" center="false">
-    <EventHandler interest="101"><HotkeyConfigReader group="hotkey" key="edit" to="root:hk"/><DeskRecord name="after-reader"/></EventHandler>
-    <EventHandler interest="70"><HotkeyConfigWriter group="hotkey" key="saved" fromdata="root:hk"/><DeskRecord name="after-writer"/></EventHandler>
+    <EventHandler interest="101"><HotkeyConfigReader group="hotkey" key="edit" to="root:hk"/><Record name="after-reader"/></EventHandler>
+    <EventHandler interest="70"><HotkeyConfigWriter group="hotkey" key="saved" fromdata="root:hk"/><Record name="after-writer"/></EventHandler>
     <EventHandler interest="71"><HotkeyConfigWriter group="hotkey" key="saved" fromdata="event"/></EventHandler>
     <EventHandler interest="72"><HotkeyConfigReader group="hotkey" key="edit" to="root:hk"/></EventHandler>
     <EventHandler interest="73"><HotkeyConfigReader group="hotkey" key="edit" to="root:none"/></EventHandler>
@@ -107,28 +103,6 @@ void CALLBACK OnDialogTimer(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 }  // namespace
-
-std::vector<std::string>& DeskTrail() {
-  static std::vector<std::string> trail;
-  return trail;
-}
-
-bool TrailHas(const std::string& name) {
-  for (const auto& n : DeskTrail())
-    if (n == name) return true;
-  return false;
-}
-
-bool CDeskRecord::LoadAttributes(const KRUI::AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  KRUI::ReadString(attributes, "name", name_);
-  return true;
-}
-
-KRUI::ActionResult CDeskRecord::Execute(KRUI::CEventx&) {
-  DeskTrail().push_back(name_);
-  return KRUI::ActionResult::Continue;
-}
 
 void LoadDesktopLayout() {
   static bool loaded = [] {

@@ -1,5 +1,5 @@
 // The one layout document of the desktop tests, loaded once into the process's loader
-// (message boxes look their dialogs up there), the "DeskRecord" action that notes it ran,
+// (message boxes look their dialogs up there; its "Record" actions note that they ran),
 // key presses through SendInput, and a fresh conf.dat.
 #pragma once
 #include <windows.h>
@@ -8,23 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/Action.h"
+#include "support/RecordingAction.h"
 #include "ui/core/HostWindow.h"
 
 namespace KRUITest {
-
-// Names of the DeskRecord actions that ran, in order.
-std::vector<std::string>& DeskTrail();
-bool TrailHas(const std::string& name);
-
-class CDeskRecord : public KRUI::CAction {
- public:
-  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
-  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
-
- private:
-  std::string name_;
-};
 
 // Loads the document on first use.
 void LoadDesktopLayout();

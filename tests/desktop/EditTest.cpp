@@ -181,7 +181,7 @@ TEST(HotkeyEdit, TheReaderFillsItAndPressedKeysMakeTheCombination) {
   // action after it in the handler never ran.
   EXPECT_EQ("CTRL + ", BoxText(box));
   EXPECT_EQ("ctrl_0", hk->GetValue());
-  EXPECT_FALSE(TrailHas("after-reader"));
+  EXPECT_FALSE(WasRecorded("after-reader"));
 
   KRUI::CAppConfiger::Instance().Write("hotkey", "edit", "shift_112");
   Settings()->RaiseEvent(Settings(), 72);
@@ -232,7 +232,7 @@ TEST(HotkeyEdit, TheReaderFillsItAndPressedKeysMakeTheCombination) {
   // The writer stores the value; one reading "event" writes nothing.
   Settings()->RaiseEvent(Settings(), 70);
   EXPECT_EQ("81", KRUI::CAppConfiger::Instance().Read("hotkey", "saved", "none"));
-  EXPECT_TRUE(TrailHas("after-writer"));
+  EXPECT_TRUE(WasRecorded("after-writer"));
   ResetConf({});
   Settings()->RaiseEvent(Settings(), 71);
   EXPECT_EQ("none", KRUI::CAppConfiger::Instance().Read("hotkey", "saved", "none"));

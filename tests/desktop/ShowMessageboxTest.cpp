@@ -67,9 +67,9 @@ TEST(ShowMessagebox, ContinuesOnlyOnItsCodeAndShowsEachRunsTexts) {
         }
       });
     }
-    DeskTrail().clear();
+    RecordedEvents().clear();
     main->RaiseEvent(main, c.event);
-    EXPECT_EQ(c.continued, TrailHas("go" + std::to_string(c.event))) << label;
+    EXPECT_EQ(c.continued, WasRecorded("go" + std::to_string(c.event))) << label;
     if (c.answer == Answer::kNone) continue;
     EXPECT_TRUE(seen.shown) << label;
     EXPECT_EQ(c.texts, seen.texts) << label;

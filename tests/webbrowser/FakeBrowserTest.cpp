@@ -17,8 +17,8 @@ TEST(WebBrowserWithoutBrowser, StaysWithoutBrowserWhenItCannotBeMadeOrIsNoWebBro
     FakeBrowserRegistration fake(kind, log);
     ASSERT_TRUE(fake.ok());
     BrowserWindow w("pos=\"0,0\" size=\"200,100\" page=\"http://127.0.0.1:9/start\"",
-                    "<EventHandler interest=\"101\"><RecordBrowserEvent/></EventHandler>");
-    BrowserEvents().clear();
+                    "<EventHandler interest=\"101\"><Record/></EventHandler>");
+    RecordedEvents().clear();
     ASSERT_NE(nullptr, w.Open());
     CWebBrowserControl* control = w.Browser();
     EXPECT_NE(nullptr, control->AxHostWindow());
@@ -27,7 +27,7 @@ TEST(WebBrowserWithoutBrowser, StaysWithoutBrowserWhenItCannotBeMadeOrIsNoWebBro
     EXPECT_FALSE(control->Refresh(true));
     EXPECT_TRUE(control->Navigate("http://127.0.0.1:9/next"));
     EXPECT_EQ("http://127.0.0.1:9/next", control->Page());
-    EXPECT_TRUE(BrowserEvents().empty());
+    EXPECT_TRUE(RecordedEvents().empty());
   }
 }
 

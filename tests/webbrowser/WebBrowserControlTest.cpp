@@ -199,7 +199,7 @@ bool WentAhead(const std::vector<DISPID>& ids) {
 }
 
 TEST(WebBrowserControl, NavigateRaises101WithTheUrlAndTheHandlersResultCancelsIt) {
-  const char kHandler[] = "<EventHandler interest=\"101\"><RecordBrowserEvent retval=\"%d\"/></EventHandler>";
+  const char kHandler[] = "<EventHandler interest=\"101\"><Record retval=\"%d\"/></EventHandler>";
   char cancelling[128], allowing[128];
   snprintf(cancelling, sizeof(cancelling), kHandler, 1);
   snprintf(allowing, sizeof(allowing), kHandler, 0);
@@ -211,22 +211,22 @@ TEST(WebBrowserControl, NavigateRaises101WithTheUrlAndTheHandlersResultCancelsIt
   DispidLog cancelledLog, allowedLog;
   ASSERT_TRUE(cancelledLog.Connect(cancelled.Browser()->Browser()));
   ASSERT_TRUE(allowedLog.Connect(allowed.Browser()->Browser()));
-  BrowserEvents().clear();
+  RecordedEvents().clear();
 
   const std::string url = "http://127.0.0.1:9/krui-blocked.html";
   // The browser may raise BeforeNavigate2 from Navigate itself or a little later.
   EXPECT_TRUE(cancelled.Browser()->Navigate(url));
-  PumpUntil([] { return BrowserEvents().size() >= 1; }, 5000);
-  ASSERT_EQ(1u, BrowserEvents().size());
-  EXPECT_EQ(101, BrowserEvents()[0].id);
-  EXPECT_TRUE(BrowserEvents()[0].hasText);
-  EXPECT_EQ(url, BrowserEvents()[0].text);
+  PumpUntil([] { return RecordedEvents().size() >= 1; }, 5000);
+  ASSERT_EQ(1u, RecordedEvents().size());
+  EXPECT_EQ(101, RecordedEvents()[0].id);
+  EXPECT_TRUE(RecordedEvents()[0].hasText);
+  EXPECT_EQ(url, RecordedEvents()[0].text);
   EXPECT_EQ(url, cancelled.Browser()->Page());
 
   EXPECT_TRUE(allowed.Browser()->Navigate("http://127.0.0.1:9/krui-allowed.html"));
-  PumpUntil([] { return BrowserEvents().size() >= 2; }, 5000);
-  ASSERT_EQ(2u, BrowserEvents().size());
-  EXPECT_EQ("http://127.0.0.1:9/krui-allowed.html", BrowserEvents()[1].text);
+  PumpUntil([] { return RecordedEvents().size() >= 2; }, 5000);
+  ASSERT_EQ(2u, RecordedEvents().size());
+  EXPECT_EQ("http://127.0.0.1:9/krui-allowed.html", RecordedEvents()[1].text);
 
   // Both had the same time: the allowed one goes on, the cancelled one raises nothing more.
   EXPECT_TRUE(PumpUntil([&] { return WentAhead(allowedLog.ids); }, 10000));

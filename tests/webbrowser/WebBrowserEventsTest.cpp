@@ -103,12 +103,19 @@ Arguments NewWindow(const wchar_t* url) {
   return a;
 }
 
+// An event the element is expected to raise.
+struct Raised {
+  int id;
+  bool hasText;
+  std::string text;
+};
+
 struct SinkCase {
   const char* name;
   DISPID id;
   Arguments (*arguments)();
   int retval;
-  std::vector<BrowserEvent> raised;
+  std::vector<Raised> raised;
   VARIANT_BOOL cancel;
 };
 
@@ -162,25 +169,25 @@ TEST(WebBrowserEvents, TurnBrowserEventsIntoElementEventsAndAnswerWithTheResult)
   };
   for (const SinkCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::string handler = "<RecordBrowserEvent retval=\"" + std::to_string(c.retval) + "\"/>";
+    const std::string handler = "<Record retval=\"" + std::to_string(c.retval) + "\"/>";
     BrowserWindow w("", "<EventHandler interest=\"101\">" + handler + "</EventHandler><EventHandler interest=\"102\">" +
                             handler + "</EventHandler><EventHandler interest=\"103\">" + handler + "</EventHandler>");
     auto* sink = new CWebBrowserEvents(w.Browser());
-    BrowserEvents().clear();
+    RecordedEvents().clear();
     Arguments arguments = c.arguments();
     EXPECT_EQ(c.cancel, arguments.InvokeOn(sink, c.id));
-    ASSERT_EQ(c.raised.size(), BrowserEvents().size());
+    ASSERT_EQ(c.raised.size(), RecordedEvents().size());
     for (size_t i = 0; i < c.raised.size(); ++i) {
-      EXPECT_EQ(c.raised[i].id, BrowserEvents()[i].id);
-      EXPECT_EQ(c.raised[i].hasText, BrowserEvents()[i].hasText);
-      EXPECT_EQ(c.raised[i].text, BrowserEvents()[i].text);
+      EXPECT_EQ(c.raised[i].id, RecordedEvents()[i].id);
+      EXPECT_EQ(c.raised[i].hasText, RecordedEvents()[i].hasText);
+      EXPECT_EQ(c.raised[i].text, RecordedEvents()[i].text);
     }
     // Disconnected, the sink raises nothing on the element it served.
     sink->Disconnect();
-    BrowserEvents().clear();
+    RecordedEvents().clear();
     Arguments again = c.arguments();
     again.InvokeOn(sink, c.id);
-    EXPECT_TRUE(BrowserEvents().empty());
+    EXPECT_TRUE(RecordedEvents().empty());
     sink->Release();
   }
 }

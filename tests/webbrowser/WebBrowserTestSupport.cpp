@@ -7,14 +7,11 @@
 #include "app/AppModule.h"
 #include "app/Application.h"
 #include "support/MessagePump.h"
-#include "ui/core/ElementRegistry.h"
 
 using namespace KRUI;
 
 namespace KRUITest {
 namespace {
-
-KRUI_REGISTER_ELEMENT("RecordBrowserEvent", RecordBrowserEventAction);
 
 // What start-up does before the first window: COM, the module (host window classes) and
 // the Application with its filter list.
@@ -34,18 +31,6 @@ class BrowserProcess : public ::testing::Environment {
 ::testing::Environment* const process = ::testing::AddGlobalTestEnvironment(new BrowserProcess);
 
 }  // namespace
-
-std::vector<BrowserEvent>& BrowserEvents() {
-  static std::vector<BrowserEvent> events;
-  return events;
-}
-
-ActionResult RecordBrowserEventAction::Execute(CEventx& event) {
-  const char* text = event.ParamText();
-  BrowserEvents().push_back({event.id, text != nullptr, text ? text : ""});
-  event.result = retval_;
-  return ActionResult::Continue;
-}
 
 bool DispidLog::Connect(IUnknown* browser) {
   IConnectionPointContainer* container = nullptr;

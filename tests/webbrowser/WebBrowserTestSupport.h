@@ -1,6 +1,6 @@
 // What the browser tests share: COM, the module's host window classes and the Application
-// for the whole program; an action that records the events it runs for; a sink of our own on
-// the browser's events; a filter that logs mouse buttons; a layout window to put a browser in.
+// for the whole program; a sink of our own on the browser's events; a filter that logs mouse
+// buttons; a layout window to put a browser in (its "Record" actions note its events).
 #pragma once
 #include <windows.h>
 #include <exdisp.h>
@@ -11,27 +11,13 @@
 #include "app/MessageFilter.h"
 #include "browser/ComObject.h"
 #include "browser/WebBrowserControl.h"
+#include "support/RecordingAction.h"
 #include "support/TempDir.h"
-#include "ui/core/Action.h"
 #include "ui/core/LayoutLoader.h"
 #include "ui/core/StringTable.h"
 #include "ui/windows/FrameHostWindow.h"
 
 namespace KRUITest {
-
-struct BrowserEvent {
-  int id;
-  bool hasText;
-  std::string text;
-};
-// Every event a "RecordBrowserEvent" action ran for, in order.
-std::vector<BrowserEvent>& BrowserEvents();
-
-// "RecordBrowserEvent": records the event and answers it with its "retval".
-class RecordBrowserEventAction : public KRUI::CAction {
- public:
-  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
-};
 
 // A DWebBrowserEvents2 sink of the test's own, beside the control's: logs every dispatch id.
 // It lives on the test's stack: the reference it is made with is never given back.

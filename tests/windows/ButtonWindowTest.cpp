@@ -33,7 +33,7 @@ class ButtonInWindow : public ::testing::Test {
           <Button id="btn" pos="20,20" size="200,100" bitmap="btn.normal,btn.hover" text="yes"
                   text-text="MMMMMMMM" text-height="40" text-weight="800" text-alignment="center" text-valignment="center"
                   textcolor="255,255,255,255,200,0">
-            <EventHandler interest="101"><RecordEvent/></EventHandler>
+            <EventHandler interest="101"><Record/></EventHandler>
           </Button>
         </Layout>
       </FrameHostWindow></LayoutRoot>)")));

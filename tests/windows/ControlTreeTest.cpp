@@ -91,8 +91,8 @@ TEST_F(ControlTree, HitTestingGivesDragAreasGripsAndPassThrough) {
 
 TEST_F(ControlTree, ClicksReachTheTopmostControlThatTakesThem) {
   Open(R"(<Layout id="root">
-            <Box id="back" pos="10,10" size="100,100" clicks="true"><EventHandler interest="101"><RecordEvent/></EventHandler></Box>
-            <Box id="front" pos="50,50" size="100,100" clicks="true"><EventHandler interest="101"><RecordEvent/></EventHandler></Box>
+            <Box id="back" pos="10,10" size="100,100" clicks="true"><EventHandler interest="101"><Record/></EventHandler></Box>
+            <Box id="front" pos="50,50" size="100,100" clicks="true"><EventHandler interest="101"><Record/></EventHandler></Box>
             <Box id="label" pos="60,60" size="20,20"/>
           </Layout>)");
   HWND hwnd = window->GetHwnd();

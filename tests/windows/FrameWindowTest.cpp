@@ -60,10 +60,10 @@ class FrameWindows : public ::testing::Test {
 };
 
 const char kAllEvents[] =
-    R"(<EventHandler interest="101"><RecordEvent/></EventHandler>
-       <EventHandler interest="103"><RecordEvent/></EventHandler>
-       <EventHandler interest="104"><RecordEvent/></EventHandler>
-       <EventHandler interest="105"><RecordEvent/></EventHandler>)";
+    R"(<EventHandler interest="101"><Record/></EventHandler>
+       <EventHandler interest="103"><Record/></EventHandler>
+       <EventHandler interest="104"><Record/></EventHandler>
+       <EventHandler interest="105"><Record/></EventHandler>)";
 
 TEST_F(FrameWindows, NativeWindowFollowsTheAttributes) {
   Load(R"(<FrameHostWindow id="w" pos="50,60" size="300,200" center="false" title="Launcher"
@@ -258,11 +258,11 @@ namespace {
 // again: the close ends the native window while that handler still runs in its procedure.
 TEST_F(FrameWindows, AWindowClosedAndReopenedByItsOwnHandlerComesBack) {
   Load(R"(<FrameHostWindow id="w" pos="40,40" size="160,120" center="false">
-            <EventHandler interest="101"><RecordEvent/></EventHandler>
+            <EventHandler interest="101"><Record/></EventHandler>
             <EventHandler interest="103">
               <SendOwner message="16"/>
               <ShowWindow windowid="owner" showopt="active" show="show"/>
-              <RecordEvent/>
+              <Record/>
             </EventHandler>
             <Layout id="root"><Box id="face" pos="0,0" size="0,0" color="0,128,255"/></Layout>
           </FrameHostWindow>)");
@@ -305,10 +305,10 @@ TEST_F(FrameWindows, EventsRaisedFromTheirOwnHandlersStopAtTheNestingLimit) {
   std::string deep;
   for (size_t i = 0; i + 4 < kLayoutNestingLimit; ++i) deep += "<Layout id=\"l" + std::to_string(i) + "\">";
   deep += R"(<Box id="b" pos="0,0" size="20,20" clicks="true">
-               <EventHandler interest="101"><SendOwner message="514"/><RecordEvent/></EventHandler></Box>)";
+               <EventHandler interest="101"><SendOwner message="514"/><Record/></EventHandler></Box>)";
   for (size_t i = 0; i + 4 < kLayoutNestingLimit; ++i) deep += "</Layout>";
   Load(R"(<FrameHostWindow id="w" pos="40,40" size="160,120" center="false">
-            <EventHandler interest="104"><SendOwner message="5"/><RecordEvent/></EventHandler>)" +
+            <EventHandler interest="104"><SendOwner message="5"/><Record/></EventHandler>)" +
        deep + "</FrameHostWindow>");
   HWND hwnd = Open("w");
   ASSERT_NE(nullptr, hwnd);

@@ -109,11 +109,11 @@ class PopupDialogs : public ::testing::Test {
     RecordedEvents().clear();
     ASSERT_TRUE(loader.Load(dir.Write("layout/layout.xml", R"(<LayoutRoot>
       <FrameHostWindow id="owner" pos="200,150" size="600,500" center="false">
-        <EventHandler interest="103"><RecordEvent/></EventHandler>
+        <EventHandler interest="103"><Record/></EventHandler>
       </FrameHostWindow>
       <PopupHostDialog id="dlg" pos="5,5" size="300,200" active="true">
-        <EventHandler interest="101"><RecordEvent/></EventHandler>
-        <EventHandler interest="103"><ShowWindow windowid="owner" show="show"/><RecordEvent/></EventHandler>
+        <EventHandler interest="101"><Record/></EventHandler>
+        <EventHandler interest="103"><ShowWindow windowid="owner" show="show"/><Record/></EventHandler>
         <Layout id="root"><EditMaker id="edit"/>
           <Box id="ok" pos="10,10" size="20,20" clicks="true"><EventHandler interest="101"><EndOwner code="6"/></EventHandler></Box>
         </Layout>

@@ -9,7 +9,6 @@
 
 namespace KRUITest {
 
-KRUI_REGISTER_ELEMENT("RecordEvent", RecordEventAction);
 KRUI_REGISTER_ELEMENT("Box", BoxControl);
 KRUI_REGISTER_ELEMENT("EndOwner", EndOwnerAction);
 KRUI_REGISTER_ELEMENT("SendOwner", SendOwnerAction);
@@ -69,36 +68,9 @@ LRESULT GrabberComponent::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
   return answer_;
 }
 
-std::vector<RecordedEvent>& RecordedEvents() {
-  static std::vector<RecordedEvent> events;
-  return events;
-}
-
 std::vector<std::string>& BoxLog() {
   static std::vector<std::string> log;
   return log;
-}
-
-KRUI::ActionResult RecordEventAction::Execute(KRUI::CEventx& event) {
-  RecordedEvent e = {"", event.id, event.param, false, {0, 0, 0, 0}, false, 0};
-  e.stack = reinterpret_cast<uintptr_t>(&e);
-  HWND hwnd = nullptr;
-  if (event.sender && event.sender->GetKind() == KRUI::kKindWindow) {
-    auto* w = static_cast<KRUI::CHostWindow*>(event.sender);
-    e.sender = w->Id();
-    hwnd = w->GetHwnd();
-  } else if (event.sender && event.sender->GetKind() == KRUI::kKindControl) {
-    auto* c = static_cast<KRUI::CControl*>(event.sender);
-    e.sender = c->Id();
-    hwnd = c->HostWindow() ? c->HostWindow()->GetHwnd() : nullptr;
-  }
-  if (hwnd) {
-    e.senderVisible = ::IsWindowVisible(hwnd) != FALSE;
-    ::GetWindowRect(hwnd, &e.senderRect);
-    e.hasEditChild = ::FindWindowExW(hwnd, nullptr, L"Edit", nullptr) != nullptr;
-  }
-  RecordedEvents().push_back(e);
-  return KRUI::ActionResult::Continue;
 }
 
 bool BoxControl::LoadAttributes(const KRUI::AttributeMap& attributes) {

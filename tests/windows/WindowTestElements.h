@@ -1,32 +1,16 @@
-// Elements the window tests declare in their layouts.
+// Elements the window tests declare in their layouts, beside the shared "Record".
 #pragma once
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "support/RecordingAction.h"
 #include "ui/core/Action.h"
 #include "ui/core/Control.h"
 #include "ui/core/Win32Component.h"
 
 namespace KRUITest {
-
-struct RecordedEvent {
-  std::string sender;  // id of the window or control that raised it
-  int id;
-  intptr_t param;
-  bool senderVisible;  // the sender's native window was visible at that moment
-  RECT senderRect;     // and had this rectangle
-  bool hasEditChild;   // and a native "Edit" child
-  uintptr_t stack;     // an address on the stack of the action that recorded it
-};
-std::vector<RecordedEvent>& RecordedEvents();
-
-// "RecordEvent": records every event it runs for.
-class RecordEventAction : public KRUI::CAction {
- public:
-  KRUI::ActionResult Execute(KRUI::CEventx& event) override;
-};
 
 // "EndOwner": ends (hides) the event's owner window with "code".
 class EndOwnerAction : public KRUI::CAction {
