@@ -29,16 +29,16 @@ bool BitmapTable::Load(const std::string& path) {
   if (path.empty() || !LoadXmlWithin(*document_, path)) return false;
   documentPath_ = path;
   const TiXmlElement* root = document_->RootElement();
-  if (!root || root->ValueStr() != "BitmapRoot") return false;
+  if (!root || root->ValueStr() != kBitmapRootName) return false;
   // rootdir is used as written (no code-page conversion), relative to this document's folder.
   const char* rootdir = root->Attribute("rootdir");
   if (!rootdir) return false;
   imageRoot_ = AppendPath(ParentFolder(documentPath_), rootdir);
 
   for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
-    if (e->ValueStr() == "Bitmap") {
+    if (e->ValueStr() == kBitmapElementName) {
       AddBitmap(*e);
-    } else if (e->ValueStr() == "BitmapList") {
+    } else if (e->ValueStr() == kBitmapListElementName) {
       AddBitmapList(*e);
     }
   }

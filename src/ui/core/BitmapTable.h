@@ -14,6 +14,11 @@ class TiXmlElement;
 
 namespace KRUI {
 
+// The element names of bitmap.xml and bitmap2.xml.
+constexpr const char kBitmapRootName[] = "BitmapRoot";
+constexpr const char kBitmapElementName[] = "Bitmap";
+constexpr const char kBitmapListElementName[] = "BitmapList";
+
 class BitmapTable {
  public:
   BitmapTable();

@@ -39,7 +39,7 @@ bool CLayoutLoader::Load(const std::string& path) {
   path_ = path;
   g_documentPath = path;
   const TiXmlElement* root = document_->RootElement();
-  if (root && root->ValueStr() == "LayoutRoot") {
+  if (root && root->ValueStr() == kLayoutRootName) {
     for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
       if (CObjectx* object = CreateObject(*e, 1)) topLevel_.push_back(object);
     }

@@ -21,6 +21,8 @@ class StringTable;
 // own button again nests one walk down the whole tree per dispatch, and 64 such walks of 64
 // levels take about half a megabyte of the 2 MiB main-thread stack.
 constexpr size_t kLayoutNestingLimit = 64;
+// The root element of layout.xml; under another root the document holds nothing.
+constexpr const char kLayoutRootName[] = "LayoutRoot";
 
 class IXmlAttributeInsertFilter {
  public:

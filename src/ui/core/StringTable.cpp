@@ -23,7 +23,7 @@ bool StringTable::Load(const std::string& path) {
   // Refused before parsing: too deep a document would exhaust the stack in the parser.
   if (path.empty() || !LoadXmlWithin(*document_, path)) return false;
   const TiXmlElement* root = document_->RootElement();
-  if (!root || root->ValueStr() != "StringRoot") return false;
+  if (!root || root->ValueStr() != kStringRootName) return false;
 
   for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
     AttributeMap attributes;

@@ -11,6 +11,8 @@ namespace KRUI {
 // Most characters the references of one text may insert; what goes beyond is cut. Entries
 // that each repeat the one before twice would otherwise double in length with every line.
 constexpr size_t kExpandedTextLimit = 64 * 1024;
+// The root element of strings.xml.
+constexpr const char kStringRootName[] = "StringRoot";
 
 class StringTable {
  public:
@@ -18,7 +20,7 @@ class StringTable {
   ~StringTable();
   static StringTable& Instance();
 
-  // Adds the entries of a "StringRoot" document; the first entry for an id wins.
+  // Adds the entries of a kStringRootName document; the first entry for an id wins.
   bool Load(const std::string& path);
   // The text for id, or an empty string.
   std::string LookupString(const std::string& id) const;
