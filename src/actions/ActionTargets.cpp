@@ -43,15 +43,9 @@ WindowReference ReadWindowReference(const std::string& reference, EmptyReference
 
 CHostWindow* ResolveWindowReference(const std::string& reference, const CEventx& event,
                                     EmptyReference empty) {
-  switch (ReadWindowReference(reference, empty)) {
-    case WindowReference::kOwner:
-      return OwnerWindowOf(event);
-    case WindowReference::kNone:
-      return nullptr;
-    case WindowReference::kId:
-      break;
-  }
-  return CLayoutLoader::Instance().FindTopLevelWindow(reference);
+  return ResolveWindowReferenceWith(reference, empty, OwnerWindowOf(event), [](const std::string& id) {
+    return CLayoutLoader::Instance().FindTopLevelWindow(id);
+  });
 }
 
 }  // namespace KRUI

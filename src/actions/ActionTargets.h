@@ -40,6 +40,21 @@ enum class WindowReference {
 };
 WindowReference ReadWindowReference(const std::string& reference, EmptyReference empty);
 
+// The window a reference names in any tree of windows: owner for kOwner, byId(reference)
+// for kId, none for kNone.
+template <typename Window, typename ById>
+Window* ResolveWindowReferenceWith(const std::string& reference, EmptyReference empty, Window* owner, ById byId) {
+  switch (ReadWindowReference(reference, empty)) {
+    case WindowReference::kOwner:
+      return owner;
+    case WindowReference::kNone:
+      return nullptr;
+    case WindowReference::kId:
+      break;
+  }
+  return byId(reference);
+}
+
 // "owner" names the event's owner window; any other value is the id of a top-level window
 // of the loaded layout (the first in document order). None when nothing matches.
 // Actions whose window attribute is a plain id ("owner" included) call the loader's

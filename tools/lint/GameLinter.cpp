@@ -539,15 +539,8 @@ const GameLinter::Node* GameLinter::TargetWindow(const Node& action) const {
   const std::string id = action.Attribute("windowid");
   const AttributeDeclaration* windowid = action.declaration->FindAttribute("windowid");
   if (windowid && windowid->syntax == AttributeSyntax::kWindowId) return id.empty() ? nullptr : WindowById(id);
-  switch (ReadWindowReference(id, kEmptyWindowReference)) {
-    case WindowReference::kOwner:
-      return OwnerWindow(action);
-    case WindowReference::kNone:
-      return nullptr;
-    case WindowReference::kId:
-      break;
-  }
-  return WindowById(id);
+  return ResolveWindowReferenceWith(id, kEmptyWindowReference, OwnerWindow(action),
+                                    [this](const std::string& reference) { return WindowById(reference); });
 }
 
 bool GameLinter::WindowFindsComponent(const Node& window, const std::string& id) {
