@@ -246,12 +246,12 @@ std::unique_ptr<TiXmlDocument> GameLinter::Parse(const std::string& relative, bo
     }
     const std::string why = document->ErrorDesc() ? document->ErrorDesc() : "unreadable";
     const std::string ignored = required ? "" : " (the document is ignored)";
-    // The parser points where it gave up, which for an element left open is the end tag
-    // of one around it, or the end: the author needs the open one.
+    // An end tag the parser did not find points where it gave up, which for an element left
+    // open is the end tag of one around it, or the end: the author needs the open one.
     const std::string stop = "line " + std::to_string(document->ErrorRow()) + ", column " +
                              std::to_string(document->ErrorCol()) + ": " + why;
     XmlElementAt open;
-    if (FindUnclosedXmlFileElement(path, open)) {
+    if (document->ErrorId() == TiXmlBase::TIXML_ERROR_READING_END_TAG && FindUnclosedXmlFileElement(path, open)) {
       parseErrorLine_ = open.line;
       report_.Error(relative, open.line,
                     "malformed XML: <" + open.name + "> is never closed (the parser stops at " + stop + ")" + ignored);
