@@ -6,16 +6,28 @@
 
 namespace KRUI {
 
+EventOwner EventOwnerOf(ElementKind senderKind) {
+  switch (senderKind) {
+    case kKindWindow:
+      return EventOwner::kSelf;
+    case kKindControl:
+      return EventOwner::kHostWindow;
+    default:
+      return EventOwner::kNone;
+  }
+}
+
 CHostWindow* OwnerWindowOf(const CEventx& event) {
   if (!event.sender) return nullptr;
-  switch (event.sender->GetKind()) {
-    case kKindWindow:
+  switch (EventOwnerOf(event.sender->GetKind())) {
+    case EventOwner::kSelf:
       return static_cast<CHostWindow*>(event.sender);
-    case kKindControl:
+    case EventOwner::kHostWindow:
       return static_cast<CControl*>(event.sender)->HostWindow();
-    default:
-      return nullptr;
+    case EventOwner::kNone:
+      break;
   }
+  return nullptr;
 }
 
 CControl* SenderControlOf(const CEventx& event) {
@@ -23,11 +35,17 @@ CControl* SenderControlOf(const CEventx& event) {
   return static_cast<CControl*>(event.sender);
 }
 
+WindowReference ReadWindowReference(const std::string& reference, EmptyReference empty) {
+  if (reference == "owner") return WindowReference::kOwner;
+  if (reference.empty()) return empty == EmptyReference::kOwner ? WindowReference::kOwner : WindowReference::kNone;
+  return WindowReference::kId;
+}
+
 CHostWindow* ResolveWindowReference(const std::string& reference, const CEventx& event,
                                     EmptyReference empty) {
-  if (reference == "owner") return OwnerWindowOf(event);
-  if (reference.empty()) return empty == EmptyReference::kOwner ? OwnerWindowOf(event) : nullptr;
-  return CLayoutLoader::Instance().FindTopLevelWindow(reference);
+  return ResolveWindowReferenceWith(reference, empty, OwnerWindowOf(event), [](const std::string& id) {
+    return CLayoutLoader::Instance().FindTopLevelWindow(id);
+  });
 }
 
 }  // namespace KRUI

@@ -43,6 +43,11 @@ const char kLayoutXml[] =
     "  </FrameHostWindow>\n"
     "</LayoutRoot>\n";
 
+// The last handler's action and the end of the window, for mistakes that add a window.
+const char kLastHandler[] =
+    "<ShowWindow windowid=\"owner\" show=\"close\"/>\n        </EventHandler>\n      </Button>\n    </Layout>\n"
+    "  </FrameHostWindow>\n";
+
 struct Mistake {
   const char* name;
   const char* document;  // which file the edit is made in
@@ -111,6 +116,21 @@ const Mistake kMistakes[] = {
      "'message' is not shown"},
     {"control id twice", "layout/layout.xml", "<Button id=\"ok\"", "<Button id=\"bg\"",
      "layout/layout.xml:6: warning: control id 'bg' is used again in its parent; paths find the first (line 5)"},
+    {"unclosed element", "layout/layout.xml", "      </Button>\n", "",
+     "layout/layout.xml:6: error: malformed XML: <Button> is never closed (the parser stops at line 10, column 5: "
+     "Error reading end tag.)"},
+    {"sub-component", "layout/layout.xml", kLastHandler,
+     "<ShowComponent windowid=\"tray\" componentid=\"item\" show=\"show\"/>\n        </EventHandler>\n      </Button>\n"
+     "    </Layout>\n  </FrameHostWindow>\n  <Win32ComponentHostWindow id=\"tray\">\n    <Win32ContextMenu id=\"menu\">"
+     "<Win32MenuItem id=\"item\"/></Win32ContextMenu>\n  </Win32ComponentHostWindow>\n",
+     "layout/layout.xml:8: error: 'componentid' 'item' names no component of window 'tray': the action does nothing"},
+    {"owner of a component's event", "layout/layout.xml", kLastHandler,
+     "<ShowWindow windowid=\"owner\" show=\"close\"/>\n        </EventHandler>\n      </Button>\n    </Layout>\n"
+     "  </FrameHostWindow>\n  <Win32ComponentHostWindow id=\"tray\">\n    <Win32TrayIcon id=\"icon\">"
+     "<EventHandler interest=\"102\"><ShowWindow windowid=\"owner\" show=\"show\"/></EventHandler></Win32TrayIcon>\n"
+     "  </Win32ComponentHostWindow>\n",
+     "layout/layout.xml:14: error: 'windowid' 'owner' names no window: the events of Win32TrayIcon have no owner "
+     "window, so the action does nothing"},
     {"limit", "layout/layout.xml", "pos=\"10,10\"",
      "pos=\"10,10                                                               \"",
      "layout/layout.xml:6: error: 'pos' is 68 characters long: the runtime reads at most 63"},
@@ -168,6 +188,34 @@ TEST(Lint, AReferenceToNoStringComesOutEmptyAsTheRuntimeExpandsIt) {
   StringTable runtime;
   ASSERT_TRUE(runtime.Load(folder.Dir().File("layout/strings.xml")));
   EXPECT_EQ("!", runtime.ExpandString("${nothere}!"));
+}
+
+// A document that cannot be read is one error and one count of the references into it,
+// not an error for each of them.
+TEST(Lint, AnUnreadableDocumentIsOneErrorAndACount) {
+  struct Case {
+    const char* name;
+    const char* document;
+    const char* from;
+    const char* to;
+    std::vector<std::string> expected;
+  } const cases[] = {
+      {"strings", "layout/strings.xml", "</StringRoot>", "</StringRot>",
+       {"layout/strings.xml:4: error: malformed XML at column 1: Error reading end tag.",
+        "layout/strings.xml:4: note: 1 string reference not checked because layout/strings.xml could not be read"}},
+      {"bitmaps", "layout/bitmap.xml", "</BitmapRoot>\n", "",
+       {"layout/bitmap.xml:2: error: malformed XML: <BitmapRoot> is never closed (the parser stops at line 4, column 1: "
+        "Error reading end tag.)",
+        "layout/bitmap.xml:2: note: 1 bitmap reference not checked because layout/bitmap.xml could not be read"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    GameFolder folder;
+    ASSERT_TRUE(folder.Edit(c.document, c.from, c.to));
+    LintReport report;
+    EXPECT_EQ(folder.Lint(report), c.expected);
+    EXPECT_EQ(report.Errors(), 1u);
+  }
 }
 
 TEST(Lint, UnreadableImageAndMissingDocument) {

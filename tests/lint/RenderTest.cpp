@@ -55,3 +55,17 @@ TEST(Render, FixtureWindowMatchesItsPixels) {
     EXPECT_EQ(argb, p.argb) << p.x << "," << p.y;
   }
 }
+
+// A document it cannot read is explained in the linter's words. (strings.xml: the render
+// loads the process's own tables, and a failed string table can be loaded again.)
+TEST(Render, UnreadableDocumentGivesTheLintersLine) {
+  KRUITest::TempDir dir;
+  dir.Write("layout/strings.xml",
+            "<StringRoot>\n"
+            "  <String id=\"a\" value=\"1\">\n"
+            "</StringRoot>\n");
+  std::string error;
+  EXPECT_FALSE(LayoutRenderer::Render(dir.Path(), "main", dir.File("out.png"), error));
+  EXPECT_EQ(error, "layout/strings.xml:2: error: malformed XML: <String> is never closed (the parser stops at line 3, "
+                   "column 9: Error reading end tag.)");
+}

@@ -7,13 +7,16 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "actions/ActionTargets.h"
 #include "desktop/HotkeyText.h"
 #include "desktop/ShowMessagebox.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/BitmapTable.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/GdiPlus.h"
 #include "ui/core/Handles.h"
+#include "ui/core/HostWindow.h"
 #include "ui/core/LayoutLoader.h"
 #include "ui/core/Paths.h"
 #include "ui/core/StringTable.h"
@@ -28,6 +31,9 @@ const char kBitmaps[] = "layout/bitmap.xml";
 const char kBitmaps2[] = "layout/bitmap2.xml";
 const char kLayout[] = "layout/layout.xml";
 const char kConfig[] = "conf.dat";
+
+// An empty window reference, read as most actions read it (see GameLinter.h).
+constexpr EmptyReference kEmptyWindowReference = EmptyReference::kOwner;
 
 std::string Quote(const std::string& text) {
   // Bounded: a huge attribute value must not make a huge message line.
@@ -144,6 +150,7 @@ GameLinter::~GameLinter() = default;
 
 const GameLinter::Node* GameLinter::FindControl(const Node& window, const std::string& path) {
   // As the window resolves it: the root's id, then each child's id below it.
+  if (path.size() > kControlPathLimit) return nullptr;
   const Node* found = nullptr;
   for (const auto& id : SplitOn(path, ':')) {
     if (!found) {
@@ -191,10 +198,38 @@ void GameLinter::Run(const std::string& folder) {
   LintBitmaps(kBitmaps2, false);
   LintConfig();
   LintLayout();
+  ReportUnread(unreadStrings_, "string");
+  ReportUnread(unreadBitmaps_, "bitmap");
+}
+
+std::vector<std::string> GameLinter::DocumentErrors(const std::string& folder, const std::string& relative) {
+  LintReport report;
+  GameLinter(report).Run(folder);
+  std::vector<std::string> errors;
+  for (const std::string& line : report.Lines()) {
+    if (line.compare(0, relative.size(), relative) == 0 && line.size() > relative.size() &&
+        line[relative.size()] == ':' && line.find(": error: ") != std::string::npos)
+      errors.push_back(line);
+  }
+  return errors;
+}
+
+void GameLinter::MarkUnread(Unread& unread, const std::string& file, int line) {
+  if (!unread.file.empty()) return;  // the first document that failed is named
+  unread.file = file;
+  unread.line = line;
+}
+
+void GameLinter::ReportUnread(const Unread& unread, const char* what) {
+  if (unread.file.empty() || unread.references == 0) return;
+  report_.Note(unread.file, unread.line, std::to_string(unread.references) + " " + what +
+                                             (unread.references == 1 ? " reference" : " references") +
+                                             " not checked because " + unread.file + " could not be read");
 }
 
 std::unique_ptr<TiXmlDocument> GameLinter::Parse(const std::string& relative, bool required) {
   const std::string path = AppendPath(folder_, Native(relative));
+  parseErrorLine_ = 0;
   if (path.empty() || !FileExists(path)) {
     if (required) report_.Error(relative, 0, "missing: the launcher does not start without it");
     return nullptr;
@@ -205,56 +240,57 @@ std::unique_ptr<TiXmlDocument> GameLinter::Parse(const std::string& relative, bo
     return nullptr;
   }
   std::unique_ptr<TiXmlDocument> document(new TiXmlDocument());
-  if (!document->LoadFile(path.c_str())) {
-    std::string text = std::string("malformed XML at column ") + std::to_string(document->ErrorCol()) +
-                       ": " + (document->ErrorDesc() ? document->ErrorDesc() : "unreadable");
-    report_.Error(relative, document->ErrorRow(), text + (required ? "" : " (the document is ignored)"));
+  if (!LoadXmlWithin(*document, path)) {
+    if (!document->Error()) {
+      report_.Error(relative, 0, "cannot be read");
+      return nullptr;
+    }
+    const std::string why = document->ErrorDesc() ? document->ErrorDesc() : "unreadable";
+    const std::string ignored = required ? "" : " (the document is ignored)";
+    // An end tag the parser did not find points where it gave up, which for an element left
+    // open is the end tag of one around it, or the end: the author needs the open one.
+    const std::string stop = "line " + std::to_string(document->ErrorRow()) + ", column " +
+                             std::to_string(document->ErrorCol()) + ": " + why;
+    XmlElementAt open;
+    if (document->ErrorId() == TiXmlBase::TIXML_ERROR_READING_END_TAG && FindUnclosedXmlFileElement(path, open)) {
+      parseErrorLine_ = open.line;
+      report_.Error(relative, open.line,
+                    "malformed XML: <" + open.name + "> is never closed (the parser stops at " + stop + ")" + ignored);
+    } else {
+      parseErrorLine_ = document->ErrorRow();
+      report_.Error(relative, document->ErrorRow(),
+                    "malformed XML at column " + std::to_string(document->ErrorCol()) + ": " + why + ignored);
+    }
     return nullptr;
   }
   return document;
 }
 
-std::string GameLinter::Expand(const std::string& text, const std::string& file, int line,
-                               const std::map<std::string, StringEntry>& known) {
-  std::string result;
-  size_t pos = 0;
+std::string GameLinter::Expand(Node& node, const std::string& name, const std::string& text, int line) {
   size_t reported = 0;
-  for (;;) {
-    const size_t open = text.find("${", pos);
-    if (open == std::string::npos) break;
-    const size_t close = text.find('}', open + 2);
-    result.append(text, pos, open - pos);
-    if (close == std::string::npos) {
-      pos = open;
-      break;
-    }
-    const std::string id = text.substr(open + 2, close - open - 2);
-    auto it = known.find(id);
-    if (it != known.end()) {
-      if (result.size() + it->second.value.size() <= kExpandedTextLimit) result += it->second.value;
+  return strings_.ExpandString(text, [&](const std::string& id) {
+    if (!unreadStrings_.file.empty()) {
+      // Nothing can be said of it: the value is not checked either.
+      ++unreadStrings_.references;
+      node.unchecked.insert(name);
     } else if (reported++ < 8) {
-      auto later = strings_.find(id);
-      if (&known != &strings_ && later != strings_.end())
-        report_.Error(file, line, "${" + id + "} refers to a string defined later (line " +
-                                      std::to_string(later->second.line) + "): it comes out empty");
-      else
-        report_.Error(file, line, "${" + id + "} names no string of " + kStrings + ": it comes out empty");
+      report_.Error(kLayout, line, "${" + id + "} names no string of " + kStrings + ": it comes out empty");
     }
-    pos = close + 1;
-  }
-  result.append(text, pos, std::string::npos);
-  return result;
+  });
 }
 
 void GameLinter::LintStrings() {
   auto document = Parse(kStrings, true);
-  if (!document) return;
-  const TiXmlElement* root = document->RootElement();
-  if (!root || root->ValueStr() != "StringRoot") {
-    report_.Error(kStrings, root ? root->Row() : 1, "the root element must be StringRoot: no string is read");
+  if (!document) {
+    MarkUnread(unreadStrings_, kStrings, parseErrorLine_);
     return;
   }
-  std::map<std::string, StringEntry> loaded;  // so far, as the runtime expands them
+  const TiXmlElement* root = document->RootElement();
+  if (!root || root->ValueStr() != kStringRootName) {
+    report_.Error(kStrings, root ? root->Row() : 1, "the root element must be StringRoot: no string is read");
+    MarkUnread(unreadStrings_, kStrings, root ? root->Row() : 1);
+    return;
+  }
   for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
     const char* id = e->Attribute("id");
     const char* value = e->Attribute("value");
@@ -262,39 +298,44 @@ void GameLinter::LintStrings() {
       report_.Error(kStrings, e->Row(), std::string("an entry without ") + (id ? "value" : "id") + " is ignored");
       continue;
     }
-    auto first = loaded.find(id);
-    if (first != loaded.end()) {
+    auto first = stringLines_.find(id);
+    if (first != stringLines_.end())
       report_.Warning(kStrings, e->Row(), "string " + Quote(id) + " is defined again; the first (line " +
-                                              std::to_string(first->second.line) + ") wins");
-      continue;
-    }
-    StringEntry entry;
-    entry.line = e->Row();
-    entry.value = value;
-    loaded.emplace(id, entry);
+                                              std::to_string(first->second) + ") wins");
+    else
+      stringLines_.emplace(id, e->Row());
   }
-  // Second pass: references, expanded against the entries before each one.
-  strings_ = loaded;
-  std::map<std::string, StringEntry> before;
+  // Second pass: the entries added as the runtime adds them, each expanded against those
+  // before it, in UTF-8 as written.
   for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
-    const char* id = e->Attribute("id");
-    const char* value = e->Attribute("value");
-    if (!id || !value || before.count(id)) continue;
-    StringEntry entry = loaded[id];
-    const char* expand = e->Attribute("expand");
-    if (!expand || std::string(expand) == "true") entry.value = Expand(value, kStrings, e->Row(), before);
-    before.emplace(id, entry);
+    AttributeMap attributes;
+    for (const TiXmlAttribute* a = e->FirstAttribute(); a; a = a->Next())
+      if (a->Name() && a->Value()) attributes[a->Name()] = a->ValueStr();
+    size_t reported = 0;
+    strings_.AddEntry(attributes, [&](const std::string& id) {
+      if (reported++ >= 8) return;
+      auto later = stringLines_.find(id);
+      if (later != stringLines_.end())
+        report_.Error(kStrings, e->Row(), "${" + id + "} refers to a string defined later (line " +
+                                              std::to_string(later->second) + "): it comes out empty");
+      else
+        report_.Error(kStrings, e->Row(), "${" + id + "} names no string of " + kStrings + ": it comes out empty");
+    });
   }
-  strings_ = before;
 }
 
 void GameLinter::LintBitmaps(const std::string& relative, bool required) {
   auto document = Parse(relative, required);
-  if (!document) return;
+  if (!document) {
+    // An optional document that is not there is no failure.
+    if (required || FileExists(AppendPath(folder_, Native(relative)))) MarkUnread(unreadBitmaps_, relative, parseErrorLine_);
+    return;
+  }
   const TiXmlElement* root = document->RootElement();
-  if (!root || root->ValueStr() != "BitmapRoot" || !root->Attribute("rootdir")) {
+  if (!root || root->ValueStr() != kBitmapRootName || !root->Attribute("rootdir")) {
     report_.Error(relative, root ? root->Row() : 1,
                   "the root element must be BitmapRoot with a rootdir: no bitmap is read");
+    MarkUnread(unreadBitmaps_, relative, root ? root->Row() : 1);
     return;
   }
   const std::string documentPath = AppendPath(folder_, Native(relative));
@@ -326,7 +367,7 @@ void GameLinter::LintBitmaps(const std::string& relative, bool required) {
   for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
     const std::string kind = e->ValueStr();
     const char* file = e->Attribute("file");
-    if (kind == "Bitmap") {
+    if (kind == kBitmapElementName) {
       const char* id = e->Attribute("id");
       if (!id || !file) {
         report_.Error(relative, e->Row(), "a Bitmap needs id and file: it is ignored");
@@ -335,7 +376,7 @@ void GameLinter::LintBitmaps(const std::string& relative, bool required) {
       UINT w = 0, h = 0;
       open(*e, file, w, h);
       define(id, e->Row());  // entered even when unreadable
-    } else if (kind == "BitmapList") {
+    } else if (kind == kBitmapListElementName) {
       if (!file) {
         report_.Error(relative, e->Row(), "a BitmapList needs a file: it is ignored");
         continue;
@@ -386,7 +427,7 @@ void GameLinter::LintConfig() {
 
 std::unique_ptr<GameLinter::Node> GameLinter::Build(const TiXmlElement& element, Node* parent, Node* window,
                                                     size_t depth) {
-  if (depth > kLayoutNestingLimit) {
+  if (!BuildsAtDepth(depth)) {
     report_.Error(kLayout, element.Row(), "nested deeper than " + std::to_string(kLayoutNestingLimit) +
                                               " levels: " + Quote(element.ValueStr()) +
                                               " is skipped with everything inside it");
@@ -410,8 +451,9 @@ std::unique_ptr<GameLinter::Node> GameLinter::Build(const TiXmlElement& element,
   node->window = window ? window : (declaration->kind == kKindWindow ? node.get() : nullptr);
   for (const TiXmlAttribute* a = element.FirstAttribute(); a; a = a->Next()) {
     if (!a->Name() || !a->Value()) continue;
-    node->attributes[a->Name()] = Expand(a->ValueStr(), kLayout, a->Row() > 0 ? a->Row() : element.Row(), strings_);
-    node->attributeLines[a->Name()] = a->Row() > 0 ? a->Row() : element.Row();
+    const int line = a->Row() > 0 ? a->Row() : element.Row();
+    node->attributes[a->Name()] = Expand(*node, a->Name(), a->ValueStr(), line);
+    node->attributeLines[a->Name()] = line;
   }
   if (declaration->kind == kKindAction) {
     if (element.FirstChildElement())
@@ -439,7 +481,7 @@ void GameLinter::LintLayout() {
   auto document = Parse(kLayout, true);
   if (!document) return;
   const TiXmlElement* root = document->RootElement();
-  if (!root || root->ValueStr() != "LayoutRoot") {
+  if (!root || root->ValueStr() != kLayoutRootName) {
     report_.Error(kLayout, root ? root->Row() : 1, "the root element must be LayoutRoot: no window is made");
     return;
   }
@@ -479,12 +521,58 @@ const GameLinter::Node* GameLinter::WindowById(const std::string& id) const {
   return nullptr;
 }
 
+const GameLinter::Node* GameLinter::OwnerWindow(const Node& action) {
+  // The events are raised by the element whose handler holds the action.
+  const Node* sender = action.parent ? action.parent->parent : nullptr;
+  if (!sender) return nullptr;
+  switch (EventOwnerOf(sender->declaration->kind)) {
+    case EventOwner::kSelf:
+      return sender;
+    case EventOwner::kHostWindow:
+      return sender->window;
+    case EventOwner::kNone:
+      break;
+  }
+  return nullptr;
+}
+
 const GameLinter::Node* GameLinter::TargetWindow(const Node& action) const {
   const std::string id = action.Attribute("windowid");
   const AttributeDeclaration* windowid = action.declaration->FindAttribute("windowid");
   if (windowid && windowid->syntax == AttributeSyntax::kWindowId) return id.empty() ? nullptr : WindowById(id);
-  if (id.empty() || id == "owner") return action.window;
-  return WindowById(id);
+  return ResolveWindowReferenceWith(id, kEmptyWindowReference, OwnerWindow(action),
+                                    [this](const std::string& reference) { return WindowById(reference); });
+}
+
+bool GameLinter::WindowFindsComponent(const Node& window, const std::string& id) {
+  auto made = [](const Node& node) {
+    CObjectx* object = nullptr;
+    return std::unique_ptr<CObjectx>(CreateElement(node.name, &object) ? object : nullptr);
+  };
+  auto ansi = [](const Node& node) {
+    AttributeMap attributes;
+    for (const auto& entry : node.attributes) attributes[entry.first] = Utf8ToAnsi(entry.second);
+    return attributes;
+  };
+  const std::unique_ptr<CObjectx> host = made(window);
+  if (!host || host->GetKind() != kKindWindow) return false;
+  std::vector<std::unique_ptr<CObjectx>> components;  // destroyed before the window
+  for (const auto& child : window.children) {
+    if (child->declaration->kind != kKindComponent) continue;
+    components.push_back(made(*child));
+    if (!components.back()) continue;
+    components.back()->LoadAttributes(ansi(*child));
+    CLayoutLoader::LinkChild(*host, *components.back());
+  }
+  return static_cast<CHostWindow&>(*host).FindComponent(Utf8ToAnsi(id)) != nullptr;
+}
+
+void GameLinter::CheckBitmap(const std::string& id, int line) {
+  if (bitmaps_.count(id)) return;
+  if (!unreadBitmaps_.file.empty())
+    ++unreadBitmaps_.references;  // it may be in the table that could not be read
+  else
+    report_.Error(kLayout, line, "bitmap " + Quote(id) + " is in no bitmap table: it draws nothing");
 }
 
 void GameLinter::CheckFile(const std::string& file, int line, const std::string& what, const std::string& path) {
@@ -549,7 +637,7 @@ void GameLinter::CheckAttributes(Node& node) {
       report_.Error(kLayout, line, text + ": it is ignored");
       continue;
     }
-    CheckValue(node, name, entry.second, *attribute, line);
+    if (!node.unchecked.count(name)) CheckValue(node, name, entry.second, *attribute, line);
   }
   // An event handler's interest must be a number its owner raises.
   if (declaration.kind == kKindEventHandler && node.parent) {
@@ -691,20 +779,31 @@ void GameLinter::CheckValue(const Node& node, const std::string& name, const std
       break;
     }
     case S::kBitmapId:
-      if (!value.empty() && !bitmaps_.count(value))
-        report_.Error(kLayout, line, "bitmap " + Quote(value) + " is in no bitmap table: it draws nothing");
+      if (!value.empty()) CheckBitmap(value, line);
       break;
     case S::kBitmapList:
-      for (const auto& id : ParseList(value))
-        if (!bitmaps_.count(id))
-          report_.Error(kLayout, line, "bitmap " + Quote(id) + " is in no bitmap table: it draws nothing");
+      for (const auto& id : ParseList(value)) CheckBitmap(id, line);
       break;
     case S::kPath:
       if (name == "icon") CheckFile(kLayout, line, "icon", value);
       break;
     case S::kWindowRef:
-      if (!value.empty() && value != "owner" && value != "desktop" && !WindowById(value))
-        report_.Error(kLayout, line, Quote(name) + " " + Quote(value) + " names no window: the action does nothing");
+      if (value == "desktop") break;  // a parent window may be the desktop
+      switch (ReadWindowReference(value, kEmptyWindowReference)) {
+        case WindowReference::kId:
+          if (!WindowById(value))
+            report_.Error(kLayout, line, Quote(name) + " " + Quote(value) + " names no window: the action does nothing");
+          break;
+        case WindowReference::kOwner:
+          // Only the target needs one; a parent that is none is no parent.
+          if (name == "windowid" && node.parent && node.parent->parent && !OwnerWindow(node))
+            report_.Error(kLayout, line, Quote(name) + " " + Quote(value) +
+                                             " names no window: the events of " + node.parent->parent->name +
+                                             " have no owner window, so the action does nothing");
+          break;
+        case WindowReference::kNone:
+          break;
+      }
       break;
     case S::kWindowId:
       if (!value.empty() && !WindowById(value))
@@ -725,18 +824,7 @@ void GameLinter::CheckValue(const Node& node, const std::string& name, const std
       if (value.empty()) break;
       const Node* window = TargetWindow(node);
       if (!window) break;
-      bool found = false;
-      std::vector<const Node*> stack{window};
-      while (!stack.empty() && !found) {
-        const Node* n = stack.back();
-        stack.pop_back();
-        for (const auto& child : n->children) {
-          if (child->declaration->kind != kKindComponent) continue;
-          if (child->Attribute("id") == value) found = true;
-          stack.push_back(child.get());
-        }
-      }
-      if (!found)
+      if (!WindowFindsComponent(*window, value))
         report_.Error(kLayout, line, Quote(name) + " " + Quote(value) + " names no component of window " +
                                          Quote(window->Attribute("id")) + ": the action does nothing");
       break;

@@ -5,14 +5,15 @@
 namespace KRUI {
 
 void LintReport::Add(Severity severity, const std::string& file, int line, const std::string& text) {
-  (severity == kError ? errors_ : warnings_)++;
+  if (severity == kError) ++errors_;
+  if (severity == kWarning) ++warnings_;
   if (messages_.size() >= kMessageLimit) {
     ++dropped_;
     return;
   }
   std::string out = file;
   if (line > 0) out += ":" + std::to_string(line);
-  out += severity == kError ? ": error: " : ": warning: ";
+  out += severity == kError ? ": error: " : severity == kWarning ? ": warning: " : ": note: ";
   out += text;
   size_t order = std::find(files_.begin(), files_.end(), file) - files_.begin();
   if (order == files_.size()) files_.push_back(file);

@@ -11,11 +11,14 @@ constexpr size_t kMessageLimit = 200;
 
 class LintReport {
  public:
-  enum Severity { kError, kWarning };
+  // A note adds to the message before it (a count of what that failure left unchecked)
+  // and is neither an error nor a warning.
+  enum Severity { kError, kWarning, kNote };
 
   void Add(Severity severity, const std::string& file, int line, const std::string& text);
   void Error(const std::string& file, int line, const std::string& text) { Add(kError, file, line, text); }
   void Warning(const std::string& file, int line, const std::string& text) { Add(kWarning, file, line, text); }
+  void Note(const std::string& file, int line, const std::string& text) { Add(kNote, file, line, text); }
 
   size_t Errors() const { return errors_; }
   size_t Warnings() const { return warnings_; }

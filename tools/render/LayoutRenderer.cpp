@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "GameLinter.h"
 #include "ui/core/BitmapTable.h"
 #include "ui/core/Control.h"
 #include "ui/core/Encoding.h"
@@ -18,6 +19,14 @@ namespace KRUI {
 
 namespace {
 
+// Why the document cannot be read, in the linter's words (its lines, "file:line: error:
+// ..."), or a plain sentence when the linter finds nothing to say.
+std::string Unreadable(const std::string& folder, const std::string& relative) {
+  std::string text;
+  for (const std::string& line : GameLinter::DocumentErrors(folder, relative)) text += (text.empty() ? "" : "\n") + line;
+  return text.empty() ? relative + " cannot be read" : text;
+}
+
 // GDI+'s built-in PNG encoder.
 const CLSID kPngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 
@@ -33,17 +42,17 @@ bool LayoutRenderer::Render(const std::string& folder, const std::string& window
   {
     // Same documents, same order as the launcher; the second bitmap table is optional.
     if (!StringTable::Instance().Load(AppendPath(folder, "layout\\strings.xml"))) {
-      error = "layout/strings.xml cannot be read";
+      error = Unreadable(folder, "layout/strings.xml");
       return false;
     }
     if (!BitmapTable::Instance().Load(AppendPath(folder, "layout\\bitmap.xml"))) {
-      error = "layout/bitmap.xml cannot be read";
+      error = Unreadable(folder, "layout/bitmap.xml");
       return false;
     }
     BitmapTable::Instance().Load(AppendPath(folder, "layout\\bitmap2.xml"));
     CLayoutLoader& loader = CLayoutLoader::Instance();
     if (!loader.Load(AppendPath(folder, "layout\\layout.xml"))) {
-      error = "layout/layout.xml cannot be read";
+      error = Unreadable(folder, "layout/layout.xml");
       return false;
     }
     CHostWindow* window = loader.FindTopLevelWindow(windowId);

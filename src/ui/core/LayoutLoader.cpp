@@ -67,7 +67,7 @@ bool CLayoutLoader::FilterAttribute(const std::string&, std::string& value) {
 CObjectx* CLayoutLoader::CreateObject(const TiXmlElement& element, size_t depth) {
   // Deeper elements are skipped like unknown ones, so every walk over the trees (routing,
   // painting, host assignment) stays shallow, even inside nested event dispatches.
-  if (depth > kLayoutNestingLimit) return nullptr;
+  if (!BuildsAtDepth(depth)) return nullptr;
   AttributeMap attributes;
   ReadAttributes(&element, this, attributes);
   CObjectx* object = nullptr;

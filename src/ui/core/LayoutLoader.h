@@ -23,6 +23,8 @@ class StringTable;
 constexpr size_t kLayoutNestingLimit = 64;
 // The root element of layout.xml; under another root the document holds nothing.
 constexpr const char kLayoutRootName[] = "LayoutRoot";
+// Whether the loader builds an element at this depth; deeper ones are skipped with their subtree.
+constexpr bool BuildsAtDepth(size_t depth) { return depth <= kLayoutNestingLimit; }
 
 class IXmlAttributeInsertFilter {
  public:
@@ -54,11 +56,13 @@ class CLayoutLoader : public IXmlAttributeInsertFilter {
   // relative file attributes (icons) against its folder while they read their attributes.
   static const std::string& DocumentPath();
   const std::vector<CObjectx*>& TopLevelObjects() const { return topLevel_; }
+  // Hands child to parent by their kinds; a child the parent's kind takes no such child of
+  // stays unlinked.
+  static void LinkChild(CObjectx& parent, CObjectx& child);
 
  private:
   // depth: 1 for the children of the root element.
   CObjectx* CreateObject(const TiXmlElement& element, size_t depth);
-  void LinkChild(CObjectx& parent, CObjectx& child);
 
   StringTable& strings_;
   std::unique_ptr<TiXmlDocument> document_;

@@ -28,13 +28,17 @@ bool StringTable::Load(const std::string& path) {
   for (const TiXmlElement* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
     AttributeMap attributes;
     CLayoutLoader::ReadAttributes(e, nullptr, attributes);
-    std::string id, value, expand;
-    if (!GetAttribute(attributes, "id", id) || !GetAttribute(attributes, "value", value)) continue;
-    // Expanded against the entries loaded so far, so forward references come out empty.
-    if (!GetAttribute(attributes, "expand", expand) || expand == "true") value = ExpandString(value);
-    entries_.emplace(id, value);  // the first entry for an id wins
+    AddEntry(attributes);
   }
   return true;
+}
+
+bool StringTable::AddEntry(const AttributeMap& attributes, const UnknownReference& unknown) {
+  std::string id, value, expand;
+  if (!GetAttribute(attributes, "id", id) || !GetAttribute(attributes, "value", value)) return false;
+  // Expanded against the entries loaded so far, so forward references come out empty.
+  if (!GetAttribute(attributes, "expand", expand) || expand == "true") value = ExpandString(value, unknown);
+  return entries_.emplace(id, value).second;  // the first entry for an id wins
 }
 
 std::string StringTable::LookupString(const std::string& id) const {
@@ -42,7 +46,7 @@ std::string StringTable::LookupString(const std::string& id) const {
   return it == entries_.end() ? std::string() : it->second;
 }
 
-std::string StringTable::ExpandString(const std::string& text) const {
+std::string StringTable::ExpandString(const std::string& text, const UnknownReference& unknown) const {
   std::string result;
   size_t inserted = 0;  // characters the references have added so far
   size_t pos = 0;
@@ -55,11 +59,14 @@ std::string StringTable::ExpandString(const std::string& text) const {
       pos = open;  // an unclosed "${" and the rest are copied as written
       break;
     }
-    auto it = entries_.find(text.substr(open + 2, close - open - 2));
+    const std::string id = text.substr(open + 2, close - open - 2);
+    auto it = entries_.find(id);
     if (it != entries_.end()) {
       const size_t take = std::min(it->second.size(), kExpandedTextLimit - inserted);
       result.append(it->second, 0, take);
       inserted += take;
+    } else if (unknown) {
+      unknown(id);
     }
     pos = close + 1;
   }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace KRUI {
 namespace {
@@ -87,11 +88,14 @@ size_t Utf8Step(unsigned char c) {
 
 // One reading of the bytes: utf8 says whether the parser steps over multi-byte characters,
 // from the start (a byte order mark) or from the end of the first top-level "<?xml"
-// declaration (which may declare UTF-8); otherwise it reads byte by byte.
-size_t ScanDepth(const char* data, size_t size, bool utf8Reading) {
+// declaration (which may declare UTF-8); otherwise it reads byte by byte. Calls
+// onOpen(at, depth, closed) for each opening tag ('<' at at, depth counting it, closed for
+// "<e/>") and onClose(at) for each end tag.
+template <typename OnOpen, typename OnClose>
+void ScanTags(const char* data, size_t size, bool utf8Reading, OnOpen onOpen, OnClose onClose) {
   bool utf8 = utf8Reading && StartsWith(data, size, 0, "\xEF\xBB\xBF");
   bool declared = false;
-  size_t depth = 0, deepest = 0, pos = 0;
+  size_t depth = 0, pos = 0;
   auto step = [&](size_t at) { return utf8 ? Utf8Step(static_cast<unsigned char>(data[at])) : 1; };
   while (pos < size) {
     if (data[pos] != '<') {
@@ -113,13 +117,15 @@ size_t ScanDepth(const char* data, size_t size, bool utf8Reading) {
       pos = SkipPast(data, size, pos + 2, ">");
     } else if (StartsWith(data, size, pos, "</")) {
       if (depth > 0) --depth;
+      onClose(pos);
       pos = SkipPast(data, size, pos + 2, ">");
     } else if (!OpensElement(data, size, pos)) {
       // An unknown node ("<&", "< a", "<>"): a quote in it quotes nothing.
       pos = SkipPast(data, size, pos + 1, ">");
     } else {
       // An opening tag: its attributes may quote '>' and "/>".
-      if (++depth > deepest) deepest = depth;
+      const size_t at = pos;
+      ++depth;
       char quote = 0;
       char last = 0;
       for (++pos; pos < size; ++pos) {
@@ -137,13 +143,36 @@ size_t ScanDepth(const char* data, size_t size, bool utf8Reading) {
         }
         if (!quote && c != ' ' && c != '\t' && c != '\r' && c != '\n') last = c;
       }
-      if (pos < size) {
-        if (last == '/') --depth;  // "<e/>" opens and closes
-        ++pos;
-      }
+      const bool closed = pos < size && last == '/';  // "<e/>" opens and closes
+      onOpen(at, depth, closed);
+      if (closed) --depth;
+      if (pos < size) ++pos;
     }
   }
+}
+
+size_t ScanDepth(const char* data, size_t size, bool utf8Reading) {
+  size_t deepest = 0;
+  ScanTags(
+      data, size, utf8Reading, [&](size_t, size_t depth, bool) { deepest = std::max(deepest, depth); },
+      [](size_t) {});
   return deepest;
+}
+
+// The element name that starts at pos, as far as name characters go.
+std::string NameAt(const char* data, size_t size, size_t pos) {
+  size_t end = pos;
+  while (end < size && IsNameChar(data[end])) ++end;
+  return std::string(data + pos, end - pos);
+}
+
+// The parser's line of pos: LF, CR LF and a lone CR each end one.
+int LineAt(const char* data, size_t pos) {
+  int line = 1;
+  for (size_t i = 0; i < pos; ++i) {
+    if (data[i] == '\n' || (data[i] == '\r' && data[i + 1] != '\n')) ++line;
+  }
+  return line;
 }
 
 }  // namespace
@@ -182,6 +211,48 @@ bool XmlFileNestingWithin(const std::string& path, size_t limit) {
 bool LoadXmlWithin(TiXmlDocument& document, const std::string& path, size_t limit) {
   std::string bytes;
   return ReadWholeFile(path, bytes) && ParseXmlWithin(document, bytes, path, limit);
+}
+
+bool FindUnclosedXmlElement(const std::string& bytes, XmlElementAt& element) {
+  struct Open {
+    std::string name;
+    size_t at;
+  };
+  std::vector<Open> open;
+  bool decided = false, found = false;
+  size_t foundAt = 0;
+  const char* data = bytes.data();
+  const size_t size = bytes.size();
+  ScanTags(
+      data, size, true,
+      [&](size_t at, size_t, bool closed) {
+        if (!decided && !closed) open.push_back({NameAt(data, size, at + 1), at});
+      },
+      [&](size_t at) {
+        if (decided) return;
+        const std::string name = NameAt(data, size, at + 2);
+        if (!open.empty() && open.back().name == name) {
+          open.pop_back();
+          return;
+        }
+        decided = true;
+        // An end tag for an element around the innermost open one: that one was left open.
+        for (const Open& outer : open) found = found || outer.name == name;
+        if (found) foundAt = open.back().at;
+      });
+  if (!decided && !open.empty()) {
+    found = true;  // still open at the end
+    foundAt = open.back().at;
+  }
+  if (!found) return false;
+  element.name = NameAt(data, size, foundAt + 1);
+  element.line = LineAt(data, foundAt);
+  return true;
+}
+
+bool FindUnclosedXmlFileElement(const std::string& path, XmlElementAt& element) {
+  std::string bytes;
+  return ReadWholeFile(path, bytes) && FindUnclosedXmlElement(bytes, element);
 }
 
 bool ParseXmlWithin(TiXmlDocument& document, const std::string& bytes, const std::string& name, size_t limit) {

@@ -31,4 +31,17 @@ bool LoadXmlWithin(TiXmlDocument& document, const std::string& path, size_t limi
 bool ParseXmlWithin(TiXmlDocument& document, const std::string& bytes, const std::string& name,
                     size_t limit = kXmlNestingLimit);
 
+// An element a document leaves open, for telling an author which one: the parser names
+// only the place where it gave up (the end tag of an element around it, or the end).
+struct XmlElementAt {
+  std::string name;
+  int line = 0;  // counted as the parser counts lines
+};
+// The innermost element open where an end tag first closes an element around it, or at the
+// end of the bytes. False when every end tag closes the innermost open element, or when the
+// first that does not names no open element (a misspelt end tag, not a missing one).
+bool FindUnclosedXmlElement(const std::string& bytes, XmlElementAt& element);
+// The same for a file; false when it cannot be read.
+bool FindUnclosedXmlFileElement(const std::string& path, XmlElementAt& element);
+
 }  // namespace KRUI
