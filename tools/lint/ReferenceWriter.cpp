@@ -127,8 +127,11 @@ std::string ReferenceWriter::Markdown() {
       "registration; do not edit by hand. Every attribute is optional. Values may use `${id}` "
       "references to strings.xml. A value longer than its limit is cut to that many characters "
       "(code-page bytes) before it is read.\n\n"
-      "Syntaxes: *flag* is true exactly for `true`; *integer* is decimal; *pair* is `x,y`; "
-      "*colour* is `r,g,b`; *list* is comma-separated; *window reference* is a top-level window's "
+      "Syntaxes: *flag* is true exactly for `true`; *integer* is decimal (read up to the first "
+      "character that is no digit; none gives 0); *pair* is `x,y` and *colour* `r,g,b` (each "
+      "number modulo 256, always opaque), either keeping the default when it has fewer numbers; "
+      "*list* is comma-separated; *choice* is one of the listed words, any other acting as the "
+      "meaning says; *window reference* is a top-level window's "
       "id, or `owner` for the window holding the element; *window id* is a top-level window's id as "
       "written (`owner` is no special word there); *control path* is `root:child:...` "
       "from a window's root control; *bitmap id* names an entry of bitmap.xml or bitmap2.xml.\n\n";
