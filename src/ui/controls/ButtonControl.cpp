@@ -21,11 +21,13 @@ constexpr char kTextPrefix[] = "text-";
 
 KRUI_REGISTER_ELEMENT("Button", CButtonControl);
 const ElementDeclaration CButtonControl::kDeclaration = {
-    kKindControl, "a picture button with an optional caption", {&CControl::kAttributes},
+    kKindControl,
+    "a picture button with an optional caption: bitmap present makes its background (an id the tables lack paints "
+    "the background's fill colour), text present its caption",
+    {&CControl::kAttributes},
     {
         {"bitmap", AttributeSyntax::kBitmapList, "", kListLimit, nullptr,
-         "present: the button has a background; pictures for normal and hover (an id the tables lack paints the "
-         "background's fill colour); a third and fourth are kept but never shown",
+         "pictures for normal and hover; a third and fourth are kept but never shown",
          Into<&CButtonControl::bitmapIds_>()},
         {"text", AttributeSyntax::kText, "", 0, nullptr,
          "present: the button has a caption, set with the text- attributes (its string is text-text); this value "
