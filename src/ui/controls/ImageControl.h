@@ -25,14 +25,15 @@ class CImageControl : public CControl {
   // An entry of the bitmap table (not owned) or none, which paints the fill colour.
   void SetBitmap(const CBitmap* bitmap) { bitmap_ = bitmap; }
   const CBitmap* Bitmap() const { return bitmap_; }
-  // "bitmap": the id is kept and looked up at once; an id the table lacks gives none.
-  void SetBitmapId(const std::string& id);
+  // The id "bitmap" gave; what is drawn is Bitmap().
   const std::string& BitmapId() const { return bitmapId_; }
   uint32_t FillColor() const { return fillColor_; }
   // The low 8 bits of "alpha".
   uint8_t Alpha() const { return static_cast<uint8_t>(alpha_ & 0xFF); }
 
  private:
+  // "bitmap": the id is kept and looked up at once; an id the table lacks gives none.
+  void SetBitmapId(const std::string& id);
   void Paint(HDC dc);
 
   std::string bitmapId_;

@@ -20,9 +20,6 @@ class CFrameHostWindow : public CHostWindow, public CWindowMessageDispatcher {
   const ElementDeclaration& Declaration() const override { return kDeclaration; }
   static const ElementDeclaration kDeclaration;
   bool IsLayered() const { return layered_; }
-  // "icon": a path relative to the folder of the layout document being loaded, read at
-  // once; a file that cannot be read gives none, a path too long keeps the icon there was.
-  void SetIconPath(const std::string& path);
   const std::string& IconPath() const { return iconPath_; }
   HWND GetHwnd() override;
   // Creates the native window unless one is alive; a closed window comes back anew.
@@ -36,6 +33,10 @@ class CFrameHostWindow : public CHostWindow, public CWindowMessageDispatcher {
 
  private:
   friend class _FrameWindow;
+
+  // "icon": a path relative to the folder of the layout document being loaded, read at
+  // once; a file that cannot be read gives none, a path too long keeps the icon there was.
+  void SetIconPath(const std::string& path);
 
   std::unique_ptr<_FrameWindow> native_;
   std::string title_;
