@@ -5,6 +5,7 @@
 
 #include "ui/controls/ImageControl.h"
 #include "ui/controls/TextControl.h"
+#include "ui/core/AttributeValue.h"
 #include "ui/core/BitmapTable.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
