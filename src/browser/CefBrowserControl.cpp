@@ -7,7 +7,6 @@
 #include "browser/CefWebclient.h"
 #include "browser/DetachedPlacement.h"
 #include "browser/CefStringField.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
@@ -16,16 +15,20 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("CefBrowser", CCefBrowserControl);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindControl, "a Chromium browser", {&::KRUI::kControlAttributes},
+const ElementDeclaration CCefBrowserControl::kDeclaration = {
+    kKindControl, "a Chromium browser", {&CControl::kAttributes},
     {
-        {"page", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the first address"},
-        {"child", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "a child window; otherwise a tool window kept over the host"},
-        {"timestamp", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "kept with the element; nothing reads it"},
+        {"page", AttributeSyntax::kText, "", 0, nullptr, "the first address", Into<&CCefBrowserControl::page_>()},
+        {"child", AttributeSyntax::kFlag, "false", 0, nullptr,
+         "a child window of the host; otherwise a tool window kept over the host", Into<&CCefBrowserControl::child_>()},
+        {"timestamp", AttributeSyntax::kText, "", 0, nullptr, "kept with the element; nothing reads it",
+         Into<&CCefBrowserControl::timestamp_>()},
     },
-    {{102, "pop-up (text: the address)"}, {103, "load end"}},
+    {{kCefEventPopup, "pop-up",
+      "a page asks for a pop-up, new window or new tab, which does not open; text: the address"},
+     {kCefEventLoadEnd, "load end", "the main frame finished loading"}},
     {}};
-KRUI_DECLARE_ELEMENT("CefBrowser", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("CefBrowser", CCefBrowserControl::kDeclaration);
 
 CCefBrowserControl::CCefBrowserControl() = default;
 
@@ -34,14 +37,6 @@ CCefBrowserControl::~CCefBrowserControl() {
     client_->DetachOwner();
     client_->Release();
   }
-}
-
-bool CCefBrowserControl::LoadAttributes(const AttributeMap& attributes) {
-  CControl::LoadAttributes(attributes);
-  ReadString(attributes, "page", page_);
-  ReadFlag(attributes, "child", child_);
-  ReadString(attributes, "timestamp", timestamp_);
-  return true;
 }
 
 int CCefBrowserControl::AddChild(CControl*) { return 0; }

@@ -21,8 +21,8 @@ class CCefBrowserControl : public CControl, public CEmbedBrowser {
   CCefBrowserControl();
   ~CCefBrowserControl() override;
 
-  // The common control attributes, then "page", "child" and "timestamp".
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // A browser element holds no child elements.
   int AddChild(CControl* control) override;
   // The loaded visibility stays: only the host's messages show and hide the browser.

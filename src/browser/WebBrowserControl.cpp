@@ -8,7 +8,6 @@
 #include "browser/OleClientSiteImpl.h"
 #include "browser/WebBrowserEvents.h"
 #include "browser/WindowPosFlags.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
@@ -17,18 +16,26 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("WebBrowser", CWebBrowserControl);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindControl, "the system web browser (ActiveX)", {&::KRUI::kControlAttributes},
+const ElementDeclaration CWebBrowserControl::kDeclaration = {
+    kKindControl, "the system web browser (ActiveX)", {&CControl::kAttributes},
     {
-        {"page", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the first address"},
-        {"child", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "a child window of the host"},
-        {"transacc", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "passes accelerator keys to the page"},
-        {"transrb", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "\"left\": right clicks and double-clicks act as left ones; any other text swallows them"},
-        {"debug", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "shows script errors"},
+        {"page", AttributeSyntax::kText, "", 0, nullptr, "the first address", Into<&CWebBrowserControl::page_>()},
+        {"child", AttributeSyntax::kFlag, "true", 0, nullptr,
+         "a child window of the host; otherwise a tool window kept over the host", Into<&CWebBrowserControl::child_>()},
+        {"transacc", AttributeSyntax::kFlag, "false", 0, nullptr, "passes accelerator keys to the page",
+         Into<&CWebBrowserControl::transacc_>()},
+        {"transrb", AttributeSyntax::kText, "", 0, nullptr,
+         "\"left\": right clicks and double-clicks act as left ones; any other text swallows them; empty passes them",
+         Into<&CWebBrowserControl::transrb_>()},
+        {"debug", AttributeSyntax::kFlag, "false", 0, nullptr, "shows script errors and the page's context menu",
+         Into<&CWebBrowserControl::debug_>()},
     },
-    {{101, "before navigate (text: the address; result cancels)"}, {102, "new window (text: the address; result cancels)"}, {103, "document complete"}},
+    {{kBrowserEventBeforeNavigate, "before navigate",
+      "text: the address; a result whose low 16 bits are not 0 cancels"},
+     {kBrowserEventNewWindow, "new window", "text: the address; a result whose low 16 bits are not 0 cancels"},
+     {kBrowserEventDocumentComplete, "document complete", "a document finished loading"}},
     {}};
-KRUI_DECLARE_ELEMENT("WebBrowser", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("WebBrowser", CWebBrowserControl::kDeclaration);
 
 namespace {
 
@@ -56,16 +63,6 @@ CWebBrowserControl::~CWebBrowserControl() {
   ReleaseBrowser();
   // The loop must never call a filter that is gone.
   if (Application* app = Application::Get()) app->RemoveMessageFilter(this);
-}
-
-bool CWebBrowserControl::LoadAttributes(const AttributeMap& attributes) {
-  CControl::LoadAttributes(attributes);
-  ReadFlag(attributes, "child", child_);
-  ReadFlag(attributes, "transacc", transacc_);
-  ReadString(attributes, "transrb", transrb_);
-  ReadString(attributes, "page", page_);
-  ReadFlag(attributes, "debug", debug_);
-  return true;
 }
 
 int CWebBrowserControl::AddChild(CControl*) { return 0; }

@@ -26,8 +26,8 @@ class CWebBrowserControl : public CControl, public CEmbedBrowser, public _IMessa
   // Takes the filter and the event sink back and closes the browser.
   ~CWebBrowserControl() override;
 
-  // Reads "child", "transacc", "transrb", "page" and "debug" after the common attributes.
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // No child elements.
   int AddChild(CControl* control) override;
   // Keeps the flag and shows the ActiveX host window where the host lets it be seen (a

@@ -7,17 +7,10 @@
 #include "ui/core/Encoding.h"
 
 KRUI_REGISTER_ELEMENT("HotkeyEdit", CHotkeyEditControl);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindControl, "an edit box that records a key combination", {&::KRUI::kControlAttributes},
-    {
-        {"face", ::KRUI::AttributeSyntax::kText, "", 31, nullptr, "font family"},
-        {"weight", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "font weight"},
-        {"height", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "font height"},
-        {"width", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "character width"},
-    },
-    {},
-    {}};
-KRUI_DECLARE_ELEMENT("HotkeyEdit", kElementDeclaration);
+const KRUI::ElementDeclaration CHotkeyEditControl::kDeclaration = {
+    KRUI::kKindControl, "an edit box that records a key combination",
+    {&KRUI::CControl::kAttributes, &KRUI::CEditControl::kFontAttributes}, {}, {}, {}};
+KRUI_DECLARE_ELEMENT("HotkeyEdit", CHotkeyEditControl::kDeclaration);
 
 namespace {
 

@@ -12,6 +12,8 @@
 
 class CHotkeyEditControl : public KRUI::CEditControl {
  public:
+  const KRUI::ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const KRUI::ElementDeclaration kDeclaration;
   // Subclasses the native box as soon as the Edit has made it.
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
   // The value text, the key code always last ("0" for none).

@@ -12,17 +12,37 @@
 
 namespace KRUI {
 
+namespace {
+
+// The children's attributes, named on the button with these prefixes.
+constexpr char kImagePrefix[] = "image-";
+constexpr char kTextPrefix[] = "text-";
+
+}  // namespace
+
 KRUI_REGISTER_ELEMENT("Button", CButtonControl);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindControl, "a picture button with an optional caption", {&::KRUI::kControlAttributes},
+const ElementDeclaration CButtonControl::kDeclaration = {
+    kKindControl,
+    "a picture button with an optional caption: bitmap present makes its background (an id the tables lack paints "
+    "the background's fill colour), text present its caption",
+    {&CControl::kAttributes},
     {
-        {"bitmap", ::KRUI::AttributeSyntax::kBitmapList, "", 255, nullptr, "pictures for normal and hover; a third and fourth are kept but never shown"},
-        {"text", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "present: the button has a caption, set with the text- attributes"},
-        {"textcolor", ::KRUI::AttributeSyntax::kList, "", 255, nullptr, "caption colours, three numbers per look: normal, hover (a third and fourth group are kept but never shown)"},
+        {"bitmap", AttributeSyntax::kBitmapList, "", kListLimit, nullptr,
+         "pictures for normal and hover; a third and fourth are kept but never shown",
+         Into<&CButtonControl::bitmapIds_>()},
+        {"text", AttributeSyntax::kText, "", 0, nullptr,
+         "present: the button has a caption, set with the text- attributes (its string is text-text); this value "
+         "is not used",
+         Into<&CButtonControl::text_>()},
+        {"textcolor", AttributeSyntax::kList, "", kListLimit, nullptr,
+         "caption colours of a button with text, three numbers per look: normal, hover (a third and fourth group "
+         "are kept but never shown)",
+         Into<&CButtonControl::textColors_>()},
     },
-    {{101, "clicked"}},
-    {{"text-", "Text", "the caption's attributes"}, {"image-", "Image", "the background picture's attributes"}}};
-KRUI_DECLARE_ELEMENT("Button", kElementDeclaration);
+    {{kButtonClickEvent, "clicked", "the left button is released over the button"}},
+    {{kTextPrefix, "Text", "the caption's attributes"},
+     {kImagePrefix, "Image", "the background picture's attributes"}}};
+KRUI_DECLARE_ELEMENT("Button", CButtonControl::kDeclaration);
 
 CButtonControl::CButtonControl() = default;
 CButtonControl::~CButtonControl() = default;
@@ -30,17 +50,16 @@ CButtonControl::~CButtonControl() = default;
 bool CButtonControl::LoadAttributes(const AttributeMap& attributes) {
   CControl::LoadAttributes(attributes);
 
-  std::vector<std::string> ids;
-  if (ReadList(attributes, "bitmap", ids)) {
+  if (attributes.count("bitmap")) {
     // Items after the fourth have no look to serve and are ignored.
     bitmaps_.fill(nullptr);
-    for (size_t i = 0; i < ids.size() && i < kLooks; ++i) {
-      bitmaps_[i] = BitmapTable::Instance().LookupBitmap(ids[i]);
+    for (size_t i = 0; i < bitmapIds_.size() && i < kLooks; ++i) {
+      bitmaps_[i] = BitmapTable::Instance().LookupBitmap(bitmapIds_[i]);
     }
     const bool added = !background_;
     if (added) background_.reset(new CImageControl());
     AttributeMap imageAttributes = {{"id", "@BUTTON.BKG"}};
-    CopyAttributesWithPrefix(imageAttributes, attributes, "image-");
+    CopyAttributesWithPrefix(imageAttributes, attributes, kImagePrefix);
     // Never hit, whatever "image-hitalbe" says, and always showing entry 0, even an empty
     // one, whatever "image-bitmap" says.
     imageAttributes["hitalbe"] = "false";
@@ -53,15 +72,15 @@ bool CButtonControl::LoadAttributes(const AttributeMap& attributes) {
     const bool added = !caption_;
     if (added) caption_.reset(new CTextControl());
     AttributeMap textAttributes = {{"id", "@BUTTON.TEXT"}};
-    CopyAttributesWithPrefix(textAttributes, attributes, "text-");
+    CopyAttributesWithPrefix(textAttributes, attributes, kTextPrefix);
     caption_->LoadAttributes(textAttributes);
-    std::vector<std::string> rgb;
-    if (ReadList(attributes, "textcolor", rgb)) {
+    if (attributes.count("textcolor")) {
       // Whole groups of three only: a trailing incomplete group and groups after the
       // fourth are ignored.
       captionColors_.fill(std::nullopt);
-      for (size_t i = 0; i + 3 <= rgb.size() && i / 3 < kLooks; i += 3) {
-        captionColors_[i / 3] = MakeOpaqueColor(ParseInt(rgb[i]), ParseInt(rgb[i + 1]), ParseInt(rgb[i + 2]));
+      for (size_t i = 0; i + 3 <= textColors_.size() && i / 3 < kLooks; i += 3) {
+        captionColors_[i / 3] =
+            MakeOpaqueColor(ParseInt(textColors_[i]), ParseInt(textColors_[i + 1]), ParseInt(textColors_[i + 2]));
       }
       if (captionColors_[0]) caption_->SetColor(*captionColors_[0]);
     }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/core/Control.h"
 
@@ -26,10 +27,12 @@ class CButtonControl : public CControl {
   CButtonControl();
   ~CButtonControl() override;
 
-  // Reads the common attributes, then builds the background from "bitmap" and the
-  // "image-" attributes, and the caption (when "text" is present) from the "text-"
-  // attributes and "textcolor".
+  // After the table: builds the background (when "bitmap" is present) from the "image-"
+  // attributes, and the caption (when "text" is present) from the "text-" attributes and
+  // "textcolor".
   bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
   // The caption, or none for a button made without a "text" attribute.
@@ -43,6 +46,11 @@ class CButtonControl : public CControl {
   // Switches background and caption colour to look `index` (0 normal, 1 hover).
   void ShowLook(size_t index);
 
+  // As written: the ids of "bitmap", "text" (only its presence counts) and the numbers of
+  // "textcolor".
+  std::vector<std::string> bitmapIds_;
+  std::string text_;
+  std::vector<std::string> textColors_;
   std::array<const CBitmap*, kLooks> bitmaps_{};
   std::array<std::optional<uint32_t>, kLooks> captionColors_{};
   bool hovered_ = false;

@@ -2,7 +2,6 @@
 
 #include <cwchar>
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
@@ -11,17 +10,22 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Edit", CEditControl);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindControl, "a one-line system edit box", {&::KRUI::kControlAttributes},
+const AttributeSet CEditControl::kFontAttributes = {
+    "edit font",
     {
-        {"face", ::KRUI::AttributeSyntax::kText, "", 31, nullptr, "font family"},
-        {"weight", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "font weight"},
-        {"height", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "font height"},
-        {"width", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "character width"},
-    },
-    {},
-    {}};
-KRUI_DECLARE_ELEMENT("Edit", kElementDeclaration);
+        {"face", AttributeSyntax::kText, "", 0, nullptr,
+         "font family; empty, or longer than 31 characters, for the default GUI font's",
+         Into<&CEditControl::face_>()},
+        {"weight", AttributeSyntax::kInteger, "0", 0, nullptr, "font weight; 0 or less for the default GUI font's",
+         Into<&CEditControl::weight_>()},
+        {"height", AttributeSyntax::kInteger, "0", 0, nullptr, "font height; 0 or less for the default GUI font's",
+         Into<&CEditControl::fontHeight_>()},
+        {"width", AttributeSyntax::kInteger, "0", 0, nullptr,
+         "average character width; 0 or less for the default GUI font's", Into<&CEditControl::fontWidth_>()},
+    }};
+const ElementDeclaration CEditControl::kDeclaration = {
+    kKindControl, "a one-line system edit box", {&CControl::kAttributes, &kFontAttributes}, {}, {}, {}};
+KRUI_DECLARE_ELEMENT("Edit", CEditControl::kDeclaration);
 
 namespace {
 
@@ -34,15 +38,6 @@ constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
 CEditControl::~CEditControl() {
   // The box goes before its font.
   if (edit_ && ::IsWindow(edit_)) ::DestroyWindow(edit_);
-}
-
-bool CEditControl::LoadAttributes(const AttributeMap& attributes) {
-  CControl::LoadAttributes(attributes);
-  ReadString(attributes, "face", face_);
-  ReadInt(attributes, "weight", weight_);
-  ReadInt(attributes, "height", fontHeight_);
-  ReadInt(attributes, "width", fontWidth_);
-  return true;
 }
 
 int CEditControl::AddChild(CControl*) { return 0; }

@@ -13,8 +13,10 @@ class CEditControl : public CControl {
  public:
   ~CEditControl() override;
 
-  // The common attributes, then "face", "weight", "height", "width".
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
+  // "face", "weight", "height", "width": the box's font, also read by the hotkey edit.
+  static const AttributeSet kFontAttributes;
   // An edit box has no children: always 0.
   int AddChild(CControl* control) override;
   // Makes the box at the host's WM_CREATE / WM_INITDIALOG, forgets it at WM_DESTROY.

@@ -1,6 +1,5 @@
 #include "ui/controls/ImageControl.h"
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/BitmapTable.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
@@ -9,31 +8,31 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Image", CImageControl);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindControl, "a bitmap of the bitmap tables, or a fill colour", {&::KRUI::kControlAttributes},
+const ElementDeclaration CImageControl::kDeclaration = {
+    kKindControl, "a bitmap of the bitmap tables, or a fill colour", {&CControl::kAttributes},
     {
-        {"bitmap", ::KRUI::AttributeSyntax::kBitmapId, "", 0, nullptr, "the picture; none paints the fill colour"},
-        {"color", ::KRUI::AttributeSyntax::kColour, "0,0,0", 63, nullptr, "fill colour without a bitmap"},
-        {"alpha", ::KRUI::AttributeSyntax::kInteger, "255", 0, nullptr, "stored only: the fill colour stays opaque"},
-        {"fit", ::KRUI::AttributeSyntax::kChoice, "", 0, "wrap|center|left|right", "how the bitmap fills the control; empty stretches"},
+        {"bitmap", AttributeSyntax::kBitmapId, "", 0, nullptr,
+         "the picture; none, or an id the tables lack, paints the fill colour",
+         Via<&CImageControl::SetBitmapId, &CImageControl::BitmapId>()},
+        {"color", AttributeSyntax::kColour, "0,0,0", kColorLimit, nullptr, "fill colour without a bitmap",
+         Into<&CImageControl::fillColor_>()},
+        {"alpha", AttributeSyntax::kInteger, "255", 0, nullptr,
+         "stored only (low 8 bits): the fill colour stays opaque",
+         Into<&CImageControl::alpha_>()},
+        {"fit", AttributeSyntax::kChoice, "", 0, "wrap|center|left|right",
+         "how the bitmap fills the control: tiled, or at its own size centred, at the left or at the right; "
+         "any other stretches it",
+         Into<&CImageControl::fit_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("Image", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("Image", CImageControl::kDeclaration);
 
 using namespace Gdiplus::DllExports;
 
-bool CImageControl::LoadAttributes(const AttributeMap& attributes) {
-  CControl::LoadAttributes(attributes);
-  std::string id;
-  if (ReadString(attributes, "bitmap", id)) bitmap_ = BitmapTable::Instance().LookupBitmap(id);
-  ReadColor(attributes, "color", fillColor_);
-  // "alpha" comes after "color" and does not act on it: documents that set both have always
-  // been drawn with the opaque colour, so the byte is only stored.
-  int alpha = alpha_;
-  if (ReadInt(attributes, "alpha", alpha)) alpha_ = static_cast<uint8_t>(alpha & 0xFF);
-  ReadString(attributes, "fit", fit_);
-  return true;
+void CImageControl::SetBitmapId(const std::string& id) {
+  bitmapId_ = id;
+  bitmap_ = BitmapTable::Instance().LookupBitmap(id);
 }
 
 LRESULT CImageControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -58,7 +57,7 @@ void CImageControl::Paint(HDC dc) {
   Gdiplus::GpImage* image = bitmap_->Image();
   if (!image) return;
 
-  if (fit_ == "wrap") {
+  if (fit_ == Fit::kWrap) {
     Gdiplus::GpTexture* texture = nullptr;
     if (GdipCreateTexture(image, Gdiplus::WrapModeTile, &texture) != Gdiplus::Ok) return;
     UniqueGpBrush brush(texture);
@@ -72,11 +71,11 @@ void CImageControl::Paint(HDC dc) {
   const int iw = static_cast<int>(bitmap_->Width());
   const int ih = static_cast<int>(bitmap_->Height());
   // Natural-size modes may spill over the rectangle; integer division truncates toward zero.
-  if (fit_ == "center") {
+  if (fit_ == Fit::kCenter) {
     GdipDrawImageRectI(graphics.get(), image, left_ + (width_ - iw) / 2, top_ + (height_ - ih) / 2, iw, ih);
-  } else if (fit_ == "left") {
+  } else if (fit_ == Fit::kLeft) {
     GdipDrawImageRectI(graphics.get(), image, left_, top_ + (height_ - ih) / 2, iw, ih);
-  } else if (fit_ == "right") {
+  } else if (fit_ == Fit::kRight) {
     GdipDrawImageRectI(graphics.get(), image, left_ + width_ - iw, top_ + (height_ - ih) / 2, iw, ih);
   } else {
     GdipDrawImageRectI(graphics.get(), image, left_, top_, width_, height_);

@@ -6,12 +6,8 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Layout", CLayoutControl);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindControl, "a container that lays out its child controls", {&::KRUI::kControlAttributes},
-    {
-    },
-    {},
-    {}};
-KRUI_DECLARE_ELEMENT("Layout", kElementDeclaration);
+const ElementDeclaration CLayoutControl::kDeclaration = {
+    kKindControl, "a container that lays out its child controls", {&CControl::kAttributes}, {}, {}, {}};
+KRUI_DECLARE_ELEMENT("Layout", CLayoutControl::kDeclaration);
 
 }  // namespace KRUI

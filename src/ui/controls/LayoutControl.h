@@ -8,6 +8,9 @@ namespace KRUI {
 class CLayoutControl : public CControl {
  public:
   ~CLayoutControl() override = default;
+
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
 };
 
 }  // namespace KRUI

@@ -1,6 +1,5 @@
 #include "ui/windows/FrameHostWindow.h"
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
@@ -12,42 +11,42 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("FrameHostWindow", CFrameHostWindow);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindWindow, "a top-level window without a system frame", {&::KRUI::kHostWindowAttributes},
+const ElementDeclaration CFrameHostWindow::kDeclaration = {
+    kKindWindow, "a top-level window without a system frame", {&CHostWindow::kAttributes},
     {
-        {"title", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "taskbar title"},
-        {"icon", ::KRUI::AttributeSyntax::kPath, "", 260, nullptr, ".ico file, relative to the layout folder"},
-        {"layered", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "per-pixel alpha (layered window)"},
-        {"toolwindow", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "no taskbar button"},
-        {"maximizebox", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
-        {"minimizebox", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, ""},
-        {"showdefault", ::KRUI::AttributeSyntax::kInteger, "5", 0, nullptr, "ShowWindow command when first shown"},
+        {"title", AttributeSyntax::kText, "", 0, nullptr, "taskbar title", Into<&CFrameHostWindow::title_>()},
+        {"icon", AttributeSyntax::kPath, "", 0, nullptr,
+         ".ico file, relative to the layout folder; a file that cannot be read, or a path longer than the system's "
+         "limit, gives no icon",
+         Via<&CFrameHostWindow::SetIconPath, &CFrameHostWindow::IconPath>()},
+        {"layered", AttributeSyntax::kFlag, "false", 0, nullptr, "per-pixel alpha (layered window)",
+         Into<&CFrameHostWindow::layered_>()},
+        {"toolwindow", AttributeSyntax::kFlag, "false", 0, nullptr, "no taskbar button",
+         Into<&CFrameHostWindow::toolwindow_>()},
+        {"maximizebox", AttributeSyntax::kFlag, "false", 0, nullptr, "", Into<&CFrameHostWindow::maximizebox_>()},
+        {"minimizebox", AttributeSyntax::kFlag, "false", 0, nullptr, "", Into<&CFrameHostWindow::minimizebox_>()},
+        {"showdefault", AttributeSyntax::kInteger, "5", 0, nullptr,
+         "the ShowWindow command used when a ShowWindow action shows it with cmd 0 (5 shows, 3 maximises)",
+         Into<&CFrameHostWindow::showDefault_>()},
     },
-    {{101, "created"}, {103, "timer tick (param: timer id)"}, {104, "resized (param: size type)"}, {105, "close requested"}},
+    {{kWindowEventCreated, "created", "the native window was made (again when a closed window is shown anew)"},
+     {kWindowEventTimer, "timer", "a timer of the window went off (each goes off once)"},
+     {kWindowEventSize, "resized", "param: the size type of WM_SIZE (0 restored, 1 minimised, 2 maximised)"},
+     {kWindowEventCloseRequest, "close requested", "the system's close (Alt+F4, taskbar); the window stays open"}},
     {}};
-KRUI_DECLARE_ELEMENT("FrameHostWindow", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("FrameHostWindow", CFrameHostWindow::kDeclaration);
 
 CFrameHostWindow::CFrameHostWindow() = default;
 CFrameHostWindow::~CFrameHostWindow() = default;
 
-bool CFrameHostWindow::LoadAttributes(const AttributeMap& attributes) {
-  CHostWindow::LoadAttributes(attributes);
-  ReadString(attributes, "title", title_);
-  std::string icon;
-  if (ReadString(attributes, "icon", icon)) {
-    // Relative to the folder of the layout document being loaded.
-    std::string path = AppendPath(ParentFolder(CLayoutLoader::DocumentPath()), icon);
-    if (!path.empty()) {
-      icon_.reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), ThreadAnsiToWide(path).c_str(),
-                                                  IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
-    }
+void CFrameHostWindow::SetIconPath(const std::string& path) {
+  iconPath_ = path;
+  // Relative to the folder of the layout document being loaded.
+  const std::string file = AppendPath(ParentFolder(CLayoutLoader::DocumentPath()), path);
+  if (!file.empty()) {
+    icon_.reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), ThreadAnsiToWide(file).c_str(),
+                                                IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
   }
-  ReadFlag(attributes, "layered", layered_);
-  ReadFlag(attributes, "toolwindow", toolwindow_);
-  ReadFlag(attributes, "maximizebox", maximizebox_);
-  ReadFlag(attributes, "minimizebox", minimizebox_);
-  ReadInt(attributes, "showdefault", showDefault_);
-  return true;
 }
 
 HWND CFrameHostWindow::GetHwnd() {

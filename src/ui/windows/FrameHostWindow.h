@@ -17,10 +17,10 @@ class CFrameHostWindow : public CHostWindow, public CWindowMessageDispatcher {
   CFrameHostWindow();
   ~CFrameHostWindow() override;
 
-  // The common window attributes, then "title", "icon", "layered", "toolwindow",
-  // "maximizebox", "minimizebox", "showdefault".
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   bool IsLayered() const { return layered_; }
+  const std::string& IconPath() const { return iconPath_; }
   HWND GetHwnd() override;
   // Creates the native window unless one is alive; a closed window comes back anew.
   HWND Create(HWND parent) override;
@@ -34,8 +34,13 @@ class CFrameHostWindow : public CHostWindow, public CWindowMessageDispatcher {
  private:
   friend class _FrameWindow;
 
+  // "icon": a path relative to the folder of the layout document being loaded, read at
+  // once; a file that cannot be read gives none, a path too long keeps the icon there was.
+  void SetIconPath(const std::string& path);
+
   std::unique_ptr<_FrameWindow> native_;
   std::string title_;
+  std::string iconPath_;
   UniqueHicon icon_;
   bool layered_ = false;
   bool toolwindow_ = false;

@@ -1,6 +1,5 @@
 #include "ui/windows/PopupHostDialog.h"
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/windows/PopupDialog.h"
@@ -8,25 +7,23 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("PopupHostDialog", CPopupHostDialog);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindWindow, "a dialog box, modal by default", {&::KRUI::kHostWindowAttributes},
+const ElementDeclaration CPopupHostDialog::kDeclaration = {
+    kKindWindow, "a dialog box, modal by default", {&CHostWindow::kAttributes},
     {
-        {"modal", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "runs its own loop until closed"},
-        {"pwid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the owner window's id"},
+        {"modal", AttributeSyntax::kFlag, "true", 0, nullptr,
+         "shown by running its own loop until it ends; a dialog that is not modal is never shown",
+         Into<&CPopupHostDialog::modal_>()},
+        {"pwid", AttributeSyntax::kText, "", 0, nullptr,
+         "kept with the dialog; nothing reads it (the owner comes from the action that shows the dialog)",
+         Into<&CPopupHostDialog::pwid_>()},
     },
-    {{101, "created"}, {103, "timer tick (param: timer id)"}},
+    {{kWindowEventCreated, "created", "the dialog was made, each time it is shown, before it appears"},
+     {kWindowEventTimer, "timer", "a timer of the dialog went off (each goes off once)"}},
     {}};
-KRUI_DECLARE_ELEMENT("PopupHostDialog", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("PopupHostDialog", CPopupHostDialog::kDeclaration);
 
 CPopupHostDialog::CPopupHostDialog() = default;
 CPopupHostDialog::~CPopupHostDialog() = default;
-
-bool CPopupHostDialog::LoadAttributes(const AttributeMap& attributes) {
-  CHostWindow::LoadAttributes(attributes);
-  ReadFlag(attributes, "modal", modal_);
-  ReadString(attributes, "pwid", pwid_);
-  return true;
-}
 
 HWND CPopupHostDialog::GetHwnd() {
   HWND hwnd = dialog_ ? dialog_->Handle() : nullptr;

@@ -16,8 +16,8 @@ class CPopupHostDialog : public CHostWindow, public CWindowMessageDispatcher {
   CPopupHostDialog();
   ~CPopupHostDialog() override;
 
-  // The common window attributes, then "modal" (default true) and "pwid".
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // The dialog's handle while a run is in progress.
   HWND GetHwnd() override;
   // Makes the dialog object and remembers the owner; the native dialog comes with Show.

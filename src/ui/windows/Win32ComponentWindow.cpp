@@ -7,13 +7,10 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("Win32ComponentHostWindow", CWin32ComponentWindow);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindWindow, "a window never shown that holds components (tray icon, menu, hotkey)", {&::KRUI::kHostWindowAttributes},
-    {
-    },
-    {},
-    {}};
-KRUI_DECLARE_ELEMENT("Win32ComponentHostWindow", kElementDeclaration);
+const ElementDeclaration CWin32ComponentWindow::kDeclaration = {
+    kKindWindow, "a window never shown that holds components (tray icon, menu, hotkey)", {&CHostWindow::kAttributes},
+    {}, {}, {}};
+KRUI_DECLARE_ELEMENT("Win32ComponentHostWindow", CWin32ComponentWindow::kDeclaration);
 
 HWND CWin32ComponentWindow::Create(HWND) {
   if (Handle() && ::IsWindow(Handle())) return Handle();

@@ -10,6 +10,8 @@ namespace KRUI {
 
 class CWin32ComponentWindow : public CNativeWindow, public CHostWindow {
  public:
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   HWND GetHwnd() override { return Handle(); }
   // Creates the hidden tool window under the desktop (the parent given is not used).
   HWND Create(HWND parent) override;
