@@ -13,28 +13,18 @@
 #include "ui/core/Paths.h"
 
 KRUI_REGISTER_ELEMENT("DeleteCefCache", CDeleteCefCache);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "removes the Chromium cache folders", {&::KRUI::kActionAttributes},
+const KRUI::ElementDeclaration CDeleteCefCache::kDeclaration = {
+    KRUI::kKindAction, "removes the Chromium cache folders", {&KRUI::CAction::kAttributes},
     {
-        {"dirs", ::KRUI::AttributeSyntax::kList, "", 255, nullptr, "folders below the cache folder; empty for all"},
+        {"dirs", KRUI::AttributeSyntax::kList, "", 0, nullptr,
+         "folders below the cache folder; empty for all. Read up to 255 characters: a name cut there is dropped",
+         KRUI::Via<&CDeleteCefCache::SetDirs, &CDeleteCefCache::DirsText>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("DeleteCefCache", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("DeleteCefCache", CDeleteCefCache::kDeclaration);
 
 namespace {
-
-// Longest "dirs" value read. A name cut by the limit is dropped rather than shortened: the
-// shortened name would clear a folder nobody listed.
-constexpr size_t kDirsLimit = 255;
-
-std::vector<std::string> SplitDirs(const std::string& value) {
-  std::vector<std::string> names = KRUI::ParseList(value, kDirsLimit);
-  // The last name of a cut value is whole only when the cut fell on a comma.
-  const bool cut = value.size() > kDirsLimit && value[kDirsLimit] != ',' && value[kDirsLimit - 1] != ',';
-  if (cut && !names.empty()) names.pop_back();
-  return names;
-}
 
 bool IsDotEntry(const wchar_t* name) {
   return (name[0] == L'.' && name[1] == 0) || (name[0] == L'.' && name[1] == L'.' && name[2] == 0);
@@ -42,12 +32,15 @@ bool IsDotEntry(const wchar_t* name) {
 
 }  // namespace
 
-bool CDeleteCefCache::LoadAttributes(const KRUI::AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  std::string value;
-  if (KRUI::ReadString(attributes, "dirs", value)) dirs_ = SplitDirs(value);
-  return true;
+void CDeleteCefCache::SetDirs(const std::string& value) {
+  constexpr size_t limit = KRUI::kListLimit;
+  dirs_ = KRUI::ParseList(value, limit);
+  // The last name of a cut value is whole only when the cut fell on a comma.
+  const bool cut = value.size() > limit && value[limit] != ',' && value[limit - 1] != ',';
+  if (cut && !dirs_.empty()) dirs_.pop_back();
 }
+
+std::string CDeleteCefCache::DirsText() const { return KRUI::ShowValue(dirs_); }
 
 KRUI::ActionResult CDeleteCefCache::Execute(KRUI::CEventx&) {
   const std::wstring dataDirectory = KRUI::GetDataDirectory();

@@ -9,8 +9,8 @@
 
 class CDeleteCefCache : public KRUI::CAction {
  public:
-  // The common action attributes, then "dirs".
-  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  const KRUI::ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const KRUI::ElementDeclaration kDeclaration;
   // Stops the handler, deleting nothing, when there is no data directory.
   KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
@@ -28,5 +28,10 @@ class CDeleteCefCache : public KRUI::CAction {
   static std::wstring ListedFolder(const std::wstring& cache, const std::wstring& name);
 
  private:
+  // "dirs" replaces the list: its first kListLimit characters, split at commas, less a last
+  // name the limit cut (the shortened name would clear a folder nobody listed).
+  void SetDirs(const std::string& value);
+  std::string DirsText() const;
+
   std::vector<std::string> dirs_;
 };

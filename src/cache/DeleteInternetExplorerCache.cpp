@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "desktop/ShowMessagebox.h"
 #include "ui/controls/TextControl.h"
 #include "ui/core/Control.h"
 #include "ui/core/ElementDeclaration.h"
@@ -16,14 +17,19 @@
 #include "ui/windows/NativeWindow.h"
 
 KRUI_REGISTER_ELEMENT("DeleteInternetExplorerCache", CDeleteInternetExplorerCache);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "clears the internet cache, then shows dlg.msgbox2", {&::KRUI::kActionAttributes},
+const KRUI::ElementDeclaration CDeleteInternetExplorerCache::kDeclaration = {
+    KRUI::kKindAction,
+    "clears the internet cache; in the background it then shows the popup dialog dlg.msgbox2 over the window "
+    "wnd.game, with its msgbox.title and msgbox.message filled (no notice when either is missing)",
+    {&KRUI::CAction::kAttributes},
     {
-        {"sync", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "clear before returning; false clears in the background"},
+        {"sync", KRUI::AttributeSyntax::kFlag, "true", 0, nullptr,
+         "clear before returning; any other value clears in the background",
+         KRUI::Into<&CDeleteInternetExplorerCache::sync_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("DeleteInternetExplorerCache", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("DeleteInternetExplorerCache", CDeleteInternetExplorerCache::kDeclaration);
 
 namespace {
 
@@ -78,13 +84,6 @@ class CDeleteInternetExplorerCache::_NotifyWindow : public KRUI::CNativeWindow {
 
 CDeleteInternetExplorerCache::CDeleteInternetExplorerCache() = default;
 CDeleteInternetExplorerCache::~CDeleteInternetExplorerCache() = default;
-
-bool CDeleteInternetExplorerCache::LoadAttributes(const KRUI::AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  auto sync = attributes.find("sync");
-  if (sync != attributes.end()) sync_ = sync->second == "true";
-  return true;
-}
 
 KRUI::ActionResult CDeleteInternetExplorerCache::Execute(KRUI::CEventx&) {
   if (sync_) {
@@ -149,8 +148,8 @@ bool CDeleteInternetExplorerCache::ShowCompletionNotice() {
   if (!game || !dialog) return true;
   if (dialog->GetHwnd()) return false;  // running: its texts are someone else's
   KRUI::CControl* root = dialog->GetRootControl();
-  KRUI::CTextControl::SetChildText(root, "msgbox.title", KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeTitle));
-  KRUI::CTextControl::SetChildText(root, "msgbox.message", KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeMessage));
+  KRUI::CTextControl::SetChildText(root, kMessageboxTitleId, KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeTitle));
+  KRUI::CTextControl::SetChildText(root, kMessageboxMessageId, KRUI::CodePageToAnsi(kNoticeCodePage, kNoticeMessage));
   dialog->Create(game->GetHwnd());
   dialog->SetActive(true);
   dialog->Show(0, false);

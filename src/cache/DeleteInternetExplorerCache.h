@@ -12,8 +12,8 @@ class CDeleteInternetExplorerCache : public KRUI::CAction {
   CDeleteInternetExplorerCache();
   ~CDeleteInternetExplorerCache() override;
 
-  // The common action attributes, then "sync".
-  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  const KRUI::ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const KRUI::ElementDeclaration kDeclaration;
   // Always stops the handler; a background run while one is in progress does nothing.
   KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 

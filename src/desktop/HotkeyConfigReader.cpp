@@ -2,31 +2,25 @@
 
 #include "actions/ActionTargets.h"
 #include "app/AppConfiger.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/Control.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 
 KRUI_REGISTER_ELEMENT("HotkeyConfigReader", CHotkeyConfigReader);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "puts a hotkey of conf.dat into a hotkey edit", {&::KRUI::kActionAttributes},
+const KRUI::ElementDeclaration CHotkeyConfigReader::kDeclaration = {
+    KRUI::kKindAction, "puts a hotkey of conf.dat into a hotkey edit", {&KRUI::CAction::kAttributes},
     {
-        {"group", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat section"},
-        {"key", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat key"},
-        {"to", ::KRUI::AttributeSyntax::kControlPath, "", 127, nullptr, "the hotkey edit"},
+        {"group", KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat section",
+         KRUI::Into<&CHotkeyConfigReader::group_>()},
+        {"key", KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat key", KRUI::Into<&CHotkeyConfigReader::key_>()},
+        {"to", KRUI::AttributeSyntax::kControlPath, "", 0, nullptr,
+         "the hotkey edit in the event's owner window; a path longer than 127 characters finds none",
+         KRUI::Into<&CHotkeyConfigReader::to_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("HotkeyConfigReader", kElementDeclaration);
-
-bool CHotkeyConfigReader::LoadAttributes(const KRUI::AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  KRUI::ReadString(attributes, "group", group_);
-  KRUI::ReadString(attributes, "key", key_);
-  KRUI::ReadString(attributes, "to", to_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("HotkeyConfigReader", CHotkeyConfigReader::kDeclaration);
 
 KRUI::ActionResult CHotkeyConfigReader::Execute(KRUI::CEventx& event) {
   KRUI::CHostWindow* owner = KRUI::OwnerWindowOf(event);

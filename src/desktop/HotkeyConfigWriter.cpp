@@ -2,29 +2,23 @@
 
 #include "actions/ActionTargets.h"
 #include "app/AppConfiger.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/Control.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 
 KRUI_REGISTER_ELEMENT("HotkeyConfigWriter", CHotkeyConfigWriter);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "saves a hotkey edit's combination to conf.dat", {&::KRUI::kActionAttributes},
+const KRUI::ElementDeclaration CHotkeyConfigWriter::kDeclaration = {
+    KRUI::kKindAction, "saves the combination of the hotkey edit named by fromdata to conf.dat",
+    {&KRUI::CAction::kAttributes},
     {
-        {"group", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat section"},
-        {"key", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat key"},
+        {"group", KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat section",
+         KRUI::Into<&CHotkeyConfigWriter::group_>()},
+        {"key", KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat key", KRUI::Into<&CHotkeyConfigWriter::key_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("HotkeyConfigWriter", kElementDeclaration);
-
-bool CHotkeyConfigWriter::LoadAttributes(const KRUI::AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  KRUI::ReadString(attributes, "group", group_);
-  KRUI::ReadString(attributes, "key", key_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("HotkeyConfigWriter", CHotkeyConfigWriter::kDeclaration);
 
 KRUI::ActionResult CHotkeyConfigWriter::Execute(KRUI::CEventx& event) {
   // "fromdata" names the control; "event" (the event's own data) means nothing here.

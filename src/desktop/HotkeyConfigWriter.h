@@ -7,7 +7,8 @@
 
 class CHotkeyConfigWriter : public KRUI::CAction {
  public:
-  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  const KRUI::ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const KRUI::ElementDeclaration kDeclaration;
   KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
  private:

@@ -3,26 +3,38 @@
 #include "actions/ActionTargets.h"
 #include "ui/controls/ButtonControl.h"
 #include "ui/controls/TextControl.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/LayoutLoader.h"
 #include "ui/windows/PopupHostDialog.h"
 
 KRUI_REGISTER_ELEMENT("ShowMessagebox", CShowMessagebox);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "asks a question in a dialog; stops the handler unless the answer matches", {&::KRUI::kActionAttributes},
+const KRUI::ElementDeclaration CShowMessagebox::kDeclaration = {
+    KRUI::kKindAction,
+    "asks a question in a popup dialog, modally over the event's owner window; stops the handler unless the answer "
+    "is continue. Directly under the dialog's root it fills the Text controls msgbox.title and msgbox.message and "
+    "the captions of the Buttons msgbox.yes and msgbox.no (each one optional; a Button made without text has no "
+    "caption to fill)",
+    {&KRUI::CAction::kAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowId, "", 0, nullptr, "the popup dialog that asks; empty: the first window without an id"},
-        {"title", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, ""},
-        {"message", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, ""},
-        {"yes", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the yes button's caption"},
-        {"no", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the no button's caption"},
-        {"continue", ::KRUI::AttributeSyntax::kInteger, "1", 0, nullptr, "the answer (1 yes, 2 no) that lets the handler go on"},
+        {"windowid", KRUI::AttributeSyntax::kWindowId, "", 0, nullptr,
+         "the popup dialog that asks; empty: the first window without an id",
+         KRUI::Into<&CShowMessagebox::windowId_>()},
+        {"title", KRUI::AttributeSyntax::kText, "", 0, nullptr, "text of the dialog's msgbox.title",
+         KRUI::Into<&CShowMessagebox::title_>()},
+        {"message", KRUI::AttributeSyntax::kText, "", 0, nullptr, "text of the dialog's msgbox.message",
+         KRUI::Into<&CShowMessagebox::message_>()},
+        {"yes", KRUI::AttributeSyntax::kText, "", 0, nullptr, "caption of the dialog's button msgbox.yes",
+         KRUI::Into<&CShowMessagebox::yes_>()},
+        {"no", KRUI::AttributeSyntax::kText, "", 0, nullptr, "caption of the dialog's button msgbox.no",
+         KRUI::Into<&CShowMessagebox::no_>()},
+        {"continue", KRUI::AttributeSyntax::kInteger, "1", 0, nullptr,
+         "the dialog's end code that lets the handler go on (1 Enter, 2 Escape or close, a button's retcode)",
+         KRUI::Into<&CShowMessagebox::continue_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("ShowMessagebox", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("ShowMessagebox", CShowMessagebox::kDeclaration);
 
 namespace {
 
@@ -32,17 +44,6 @@ void SetChildCaption(KRUI::CControl* root, const char* id, const std::string& te
 }
 
 }  // namespace
-
-bool CShowMessagebox::LoadAttributes(const KRUI::AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  KRUI::ReadString(attributes, "windowid", windowId_);
-  KRUI::ReadString(attributes, "title", title_);
-  KRUI::ReadString(attributes, "message", message_);
-  KRUI::ReadString(attributes, "yes", yes_);
-  KRUI::ReadString(attributes, "no", no_);
-  KRUI::ReadInt(attributes, "continue", continue_);
-  return true;
-}
 
 KRUI::ActionResult CShowMessagebox::Execute(KRUI::CEventx& event) {
   // A plain id: "owner" means nothing special here.

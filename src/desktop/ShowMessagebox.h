@@ -15,7 +15,8 @@ constexpr const char kMessageboxNoId[] = "msgbox.no";
 
 class CShowMessagebox : public KRUI::CAction {
  public:
-  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  const KRUI::ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const KRUI::ElementDeclaration kDeclaration;
   KRUI::ActionResult Execute(KRUI::CEventx& event) override;
 
  private:

@@ -1,27 +1,22 @@
 #include "desktop/Win32ContextMenu.h"
 
 #include "desktop/Win32MenuItem.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
 #include "ui/core/HostWindow.h"
 
 KRUI_REGISTER_ELEMENT("Win32ContextMenu", CWin32ContextMenu);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindComponent, "a pop-up menu of Win32MenuItem entries", {&::KRUI::kComponentAttributes},
+const KRUI::ElementDeclaration CWin32ContextMenu::kDeclaration = {
+    KRUI::kKindComponent, "a pop-up menu of Win32MenuItem entries", {&KRUI::CWin32Component::kAttributes},
     {
-        {"group", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, ""},
+        {"group", KRUI::AttributeSyntax::kInteger, "0", 0, nullptr,
+         "menu group: its entries' command identifiers are group * 100 + index",
+         KRUI::Into<&CWin32ContextMenu::group_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("Win32ContextMenu", kElementDeclaration);
-
-bool CWin32ContextMenu::LoadAttributes(const KRUI::AttributeMap& attributes) {
-  CWin32Component::LoadAttributes(attributes);
-  KRUI::ReadInt(attributes, "group", group_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("Win32ContextMenu", CWin32ContextMenu::kDeclaration);
 
 LRESULT CWin32ContextMenu::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
   switch (message) {

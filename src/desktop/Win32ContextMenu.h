@@ -7,8 +7,8 @@
 
 class CWin32ContextMenu : public KRUI::CWin32Component {
  public:
-  // "id", "visible", then "group".
-  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  const KRUI::ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const KRUI::ElementDeclaration kDeclaration;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
   // Pops the menu up one pixel right of and above the pointer; the choice comes back to
   // the host window as WM_COMMAND.

@@ -4,21 +4,23 @@
 
 #include "app/AppConfiger.h"
 #include "desktop/HotkeyText.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
 
 KRUI_REGISTER_ELEMENT("Win32Hotkey", CWin32Hotkey);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindComponent, "a global hotkey read from conf.dat", {&::KRUI::kComponentAttributes},
+const KRUI::ElementDeclaration CWin32Hotkey::kDeclaration = {
+    KRUI::kKindComponent, "a global hotkey read from conf.dat", {&KRUI::CWin32Component::kAttributes},
     {
-        {"config-group", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat section"},
-        {"config-key", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat key (a hotkey text)"},
+        {"config-group", KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat section",
+         KRUI::Into<&CWin32Hotkey::group_>()},
+        {"config-key", KRUI::AttributeSyntax::kText, "", 0, nullptr, "conf.dat key (a hotkey text)",
+         KRUI::Into<&CWin32Hotkey::key_>()},
     },
-    {{201, "pressed an odd time"}, {202, "pressed an even time"}},
+    {{kHotkeyOddPressEvent, "odd press", "a press that makes the press count odd: the first, third, ..."},
+     {kHotkeyEvenPressEvent, "even press", "a press that makes the press count even: the second, fourth, ..."}},
     {}};
-KRUI_DECLARE_ELEMENT("Win32Hotkey", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("Win32Hotkey", CWin32Hotkey::kDeclaration);
 
 namespace {
 
@@ -33,13 +35,6 @@ unsigned NextOrdinal() {
 CWin32Hotkey::CWin32Hotkey() : ordinal_(NextOrdinal()) {}
 
 CWin32Hotkey::~CWin32Hotkey() { DeleteAtom(); }
-
-bool CWin32Hotkey::LoadAttributes(const KRUI::AttributeMap& attributes) {
-  CWin32Component::LoadAttributes(attributes);
-  KRUI::ReadString(attributes, "config-group", group_);
-  KRUI::ReadString(attributes, "config-key", key_);
-  return true;
-}
 
 LRESULT CWin32Hotkey::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
   // Sub-components see the message first; whatever they do, the hotkey still reacts.

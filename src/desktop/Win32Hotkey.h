@@ -18,8 +18,8 @@ class CWin32Hotkey : public KRUI::CWin32Component {
   CWin32Hotkey();
   ~CWin32Hotkey() override;
 
-  // "id", "visible" (no effect), then "config-group" and "config-key".
-  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  const KRUI::ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const KRUI::ElementDeclaration kDeclaration;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
   // -1 while nothing was registered.

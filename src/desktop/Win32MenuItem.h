@@ -10,8 +10,8 @@ constexpr int kMenuItemsPerGroup = 100;
 
 class CWin32MenuItem : public KRUI::CWin32Component {
  public:
-  // "id", "visible", then "separator", "index" (default -1) and "text".
-  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  const KRUI::ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const KRUI::ElementDeclaration kDeclaration;
   // WM_COMMAND whose wParam is this entry's index (its menu hands it on that way).
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 

@@ -2,7 +2,6 @@
 
 #include <cwchar>
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Encoding.h"
@@ -11,15 +10,20 @@
 #include "ui/core/Paths.h"
 
 KRUI_REGISTER_ELEMENT("Win32TrayIcon", CWin32TrayIcon);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindComponent, "a notification-area icon", {&::KRUI::kComponentAttributes},
+const KRUI::ElementDeclaration CWin32TrayIcon::kDeclaration = {
+    KRUI::kKindComponent, "a notification-area icon", {&KRUI::CWin32Component::kAttributes},
     {
-        {"icon", ::KRUI::AttributeSyntax::kPath, "", 260, nullptr, ".ico file, relative to the layout folder"},
-        {"tip", ::KRUI::AttributeSyntax::kText, "", 127, nullptr, "tooltip; a longer one is ignored"},
+        {"icon", KRUI::AttributeSyntax::kPath, "", 0, nullptr,
+         ".ico file, relative to the layout folder, loaded when the element is read; one that cannot be loaded "
+         "leaves the icon without an image",
+         KRUI::Via<&CWin32TrayIcon::SetIcon, &CWin32TrayIcon::IconPath>()},
+        {"tip", KRUI::AttributeSyntax::kText, "", 0, nullptr, "tooltip; one of 128 bytes or more is ignored",
+         KRUI::Via<&CWin32TrayIcon::SetTip, &CWin32TrayIcon::Tip>()},
     },
-    {{102, "double-clicked"}, {103, "right-clicked"}},
+    {{kTrayDoubleClickEvent, "double-clicked", "left-button double-click on the icon"},
+     {kTrayRightClickEvent, "right-clicked", "right button released over the icon"}},
     {}};
-KRUI_DECLARE_ELEMENT("Win32TrayIcon", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("Win32TrayIcon", CWin32TrayIcon::kDeclaration);
 
 namespace {
 
@@ -34,20 +38,17 @@ UINT TaskbarCreatedMessage() {
 
 }  // namespace
 
-bool CWin32TrayIcon::LoadAttributes(const KRUI::AttributeMap& attributes) {
-  CWin32Component::LoadAttributes(attributes);
-  std::string icon;
-  if (KRUI::ReadString(attributes, "icon", icon)) {
-    // Relative to the folder of the layout document being loaded.
-    const std::string path = KRUI::AppendPath(KRUI::ParentFolder(KRUI::CLayoutLoader::DocumentPath()), icon);
-    icon_.reset(path.empty() ? nullptr
-                             : static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                                               KRUI::ThreadAnsiToWide(path).c_str(), IMAGE_ICON,
-                                                               0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
-  }
-  std::string tip;
-  if (KRUI::ReadString(attributes, "tip", tip) && tip.size() < kTrayTipLimit) tip_ = tip;
-  return true;
+void CWin32TrayIcon::SetIcon(const std::string& path) {
+  iconPath_ = path;
+  const std::string file = KRUI::AppendPath(KRUI::ParentFolder(KRUI::CLayoutLoader::DocumentPath()), path);
+  icon_.reset(file.empty() ? nullptr
+                           : static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                             KRUI::ThreadAnsiToWide(file).c_str(), IMAGE_ICON, 0, 0,
+                                                             LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+}
+
+void CWin32TrayIcon::SetTip(const std::string& tip) {
+  if (tip.size() < kTrayTipLimit) tip_ = tip;
 }
 
 LRESULT CWin32TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {

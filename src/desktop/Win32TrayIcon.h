@@ -19,8 +19,8 @@ constexpr size_t kTrayTipLimit = 128;
 
 class CWin32TrayIcon : public KRUI::CWin32Component {
  public:
-  // "id", "visible", then "icon" (relative to the layout document's folder) and "tip".
-  bool LoadAttributes(const KRUI::AttributeMap& attributes) override;
+  const KRUI::ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const KRUI::ElementDeclaration kDeclaration;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
   // Adds the icon; shown tells whether the shell holds it (also when it did already).
   void Show() override;
@@ -34,8 +34,14 @@ class CWin32TrayIcon : public KRUI::CWin32Component {
   const std::string& Tip() const { return tip_; }
 
  private:
+  // Loads the icon at once, relative to the folder of the layout document being loaded.
+  void SetIcon(const std::string& path);
+  const std::string& IconPath() const { return iconPath_; }
+  // A tip of kTrayTipLimit bytes or more is ignored: the earlier one stays.
+  void SetTip(const std::string& tip);
   void Add();
 
+  std::string iconPath_;
   KRUI::UniqueHicon icon_;
   std::string tip_;
   bool shown_ = false;
