@@ -16,8 +16,7 @@ const ElementDeclaration CCreateTimerAction::kDeclaration = {
     "the handler: the actions after it never run",
     {&CAction::kAttributes},
     {
-        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr,
-         "the window: an id, or \"owner\" (or empty) for the window holding this element",
+        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kOwnerWhenEmptyHelp,
          Into<&CCreateTimerAction::windowId_>()},
         {"timerid", AttributeSyntax::kInteger, "0", 0, nullptr, "the timer's number, one per timer of the window",
          Into<&CCreateTimerAction::timerId_>()},

@@ -13,8 +13,7 @@ KRUI_REGISTER_ELEMENT("KillTimer", CKillTimerAction);
 const ElementDeclaration CKillTimerAction::kDeclaration = {
     kKindAction, "stops a timer that CreateTimer started, before it ticks", {&CAction::kAttributes},
     {
-        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr,
-         "the window: an id, or \"owner\" (or empty) for the window holding this element",
+        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kOwnerWhenEmptyHelp,
          Into<&CKillTimerAction::windowId_>()},
         {"timerid", AttributeSyntax::kInteger, "0", 0, nullptr, "the timer's number", Into<&CKillTimerAction::timerId_>()},
     },

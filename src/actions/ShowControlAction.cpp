@@ -12,8 +12,7 @@ KRUI_REGISTER_ELEMENT("ShowControl", CShowControlAction);
 const ElementDeclaration CShowControlAction::kDeclaration = {
     kKindAction, "shows or hides a control of an active window and repaints the window", {&CAction::kAttributes},
     {
-        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr,
-         "the window: an id, or \"owner\" (or empty) for the window holding this element",
+        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kOwnerWhenEmptyHelp,
          Into<&CShowControlAction::windowId_>()},
         // Not cut: FindControl finds nothing for a longer path.
         {"controlid", AttributeSyntax::kControlPath, "", 0, nullptr,

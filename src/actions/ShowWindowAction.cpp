@@ -16,8 +16,7 @@ const ElementDeclaration CShowWindowAction::kDeclaration = {
     "the window is not found, cannot be created, or show is none of its words",
     {&CAction::kAttributes},
     {
-        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr,
-         "the window: an id, or \"owner\" (or empty) for the window holding this element",
+        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kOwnerWhenEmptyHelp,
          Into<&CShowWindowAction::windowId_>()},
         // A window id here is no parent: only the two words are.
         {"parentid", AttributeSyntax::kChoice, "desktop", 0, "owner|desktop",

@@ -1,5 +1,6 @@
 #include "actions/WBCommandAction.h"
 
+#include "actions/ActionTargets.h"
 #include "actions/BrowserTarget.h"
 #include "browser/EmbedBrowser.h"
 #include "ui/core/ElementDeclaration.h"
@@ -11,12 +12,10 @@ KRUI_REGISTER_ELEMENT("WBCommand", CWBCommandAction);
 const ElementDeclaration CWBCommandAction::kDeclaration = {
     kKindAction, "sends a command to a browser control", {&CAction::kAttributes},
     {
-        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr,
-         "the window: an id, or \"owner\" for the window holding this element; empty does nothing",
+        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kNoneWhenEmptyHelp,
          Into<&CWBCommandAction::windowId_>()},
         // Not cut: FindControl finds nothing for a longer path.
-        {"wbid", AttributeSyntax::kControlPath, "", 0, nullptr,
-         "the browser control's path in that window; a path longer than 127 characters finds nothing",
+        {"wbid", AttributeSyntax::kControlPath, "", 0, nullptr, kBrowserPathHelp,
          Into<&CWBCommandAction::browserId_>()},
         {"cmd", AttributeSyntax::kChoice, "", 0, "refresh",
          "refresh: reload the page, using the cache; any other, or none, does nothing",

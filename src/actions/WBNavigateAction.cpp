@@ -1,5 +1,6 @@
 #include "actions/WBNavigateAction.h"
 
+#include "actions/ActionTargets.h"
 #include "actions/BrowserTarget.h"
 #include "browser/EmbedBrowser.h"
 #include "ui/core/ElementDeclaration.h"
@@ -11,12 +12,10 @@ KRUI_REGISTER_ELEMENT("WBNavigate", CWBNavigateAction);
 const ElementDeclaration CWBNavigateAction::kDeclaration = {
     kKindAction, "loads an address in a browser control and writes retval into the event", {&CAction::kAttributes},
     {
-        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr,
-         "the window: an id, or \"owner\" for the window holding this element; empty does nothing",
+        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kNoneWhenEmptyHelp,
          Into<&CWBNavigateAction::windowId_>()},
         // Not cut: FindControl finds nothing for a longer path.
-        {"wbid", AttributeSyntax::kControlPath, "", 0, nullptr,
-         "the browser control's path in that window; a path longer than 127 characters finds nothing",
+        {"wbid", AttributeSyntax::kControlPath, "", 0, nullptr, kBrowserPathHelp,
          Into<&CWBNavigateAction::browserId_>()},
         {"url", AttributeSyntax::kText, "", 0, nullptr,
          "the address; with fromdata=\"event\" the event's text instead, and with any other fromdata nothing "
