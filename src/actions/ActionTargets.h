@@ -25,17 +25,17 @@ enum class EmptyReference {
   kNone,   // the empty value names no window
 };
 
-// What a window attribute read with each rule means, as the actions declare it.
-constexpr const char* kOwnerWhenEmptyHelp =
-    "the window: an id, or \"owner\" (or empty) for the window holding this element";
-constexpr const char* kNoneWhenEmptyHelp =
-    "the window: an id, or \"owner\" for the window holding this element; empty does nothing";
-
 // "owner" names the event's owner window; any other value is the id of a top-level window
 // of the loaded layout (the first in document order). None when nothing matches.
 // Actions whose window attribute is a plain id ("owner" included) call the loader's
 // FindTopLevelWindow directly.
 CHostWindow* ResolveWindowReference(const std::string& reference, const CEventx& event,
                                     EmptyReference empty);
+
+// What a window attribute read with each rule means, as the actions declare it.
+constexpr const char* kOwnerWhenEmptyHelp =
+    "the window: an id, or \"owner\" (or empty) for the window holding this element";
+constexpr const char* kNoneWhenEmptyHelp =
+    "the window: an id, or \"owner\" for the window holding this element; empty does nothing";
 
 }  // namespace KRUI
