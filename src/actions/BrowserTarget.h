@@ -9,7 +9,7 @@ namespace KRUI {
 
 class CEmbedBrowser;
 
-// The help of the actions' "windowid" is kNoneWhenEmptyHelp (ActionTargets.h); that of "wbid":
+// What "wbid" of WBNavigate and WBCommand means, as they declare it.
 constexpr const char* kBrowserPathHelp =
     "the browser control's path in that window; a path longer than 127 characters finds nothing";
 
