@@ -62,4 +62,10 @@ Window* ResolveWindowReferenceWith(const std::string& reference, EmptyReference 
 CHostWindow* ResolveWindowReference(const std::string& reference, const CEventx& event,
                                     EmptyReference empty);
 
+// What a window attribute read with each rule means, as the actions declare it.
+constexpr const char* kOwnerWhenEmptyHelp =
+    "the window: an id, or \"owner\" (or empty) for the window holding this element";
+constexpr const char* kNoneWhenEmptyHelp =
+    "the window: an id, or \"owner\" for the window holding this element; empty does nothing";
+
 }  // namespace KRUI

@@ -10,17 +10,23 @@ namespace KRUI {
 
 class CConditionAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  // The words of "type" and "condition", in their declared order; 0 is any other word,
+  // whose test always fails.
+  enum class Type { kOther, kStr, kNum };
+  enum class Test { kOther, kEq, kEqual, kNeq, kGt, kLt, kEgt, kElt, kContain };
+
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Continues when the test passes; an unknown type or condition fails.
   ActionResult Execute(CEventx& event) override;
 
  private:
   bool Passes(const CEventx& event) const;
 
-  std::string type_ = "str";
+  Type type_ = Type::kStr;
   std::string text_;
   int number_ = 0;
-  std::string condition_;
+  Test condition_ = Test::kOther;
 };
 
 }  // namespace KRUI

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/Handles.h"
@@ -13,22 +12,20 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("CreateProcess", CCreateProcessAction);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "starts a program", {&::KRUI::kActionAttributes},
+const ElementDeclaration CCreateProcessAction::kDeclaration = {
+    kKindAction, "starts a program and leaves it running", {&CAction::kAttributes},
     {
-        {"filepath", ::KRUI::AttributeSyntax::kPath, "", 260, nullptr, "the program, relative to the executable's folder (bin)"},
-        {"cmdline", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "its command line"},
+        // Not cut: a path that does not fit MAX_PATH with the executable's folder starts nothing.
+        {"filepath", AttributeSyntax::kPath, "", 0, nullptr,
+         "the program, relative to the executable's folder (bin), where ..\\ steps up; a path that does "
+         "not fit 260 characters with that folder starts nothing",
+         Into<&CCreateProcessAction::filePath_>()},
+        {"cmdline", AttributeSyntax::kText, "", 0, nullptr, "its command line, passed unchanged",
+         Into<&CCreateProcessAction::commandLine_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("CreateProcess", kElementDeclaration);
-
-bool CCreateProcessAction::LoadAttributes(const AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  ReadString(attributes, "filepath", filePath_);
-  ReadString(attributes, "cmdline", commandLine_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("CreateProcess", CCreateProcessAction::kDeclaration);
 
 ActionResult CCreateProcessAction::Execute(CEventx&) {
   // "<exe path>\.." is the executable's folder; PathAppendA resolves "..\" steps in filepath.

@@ -10,7 +10,8 @@ namespace KRUI {
 
 class CCreateProcessAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Always continues; a program that cannot be started is ignored.
   ActionResult Execute(CEventx& event) override;
 

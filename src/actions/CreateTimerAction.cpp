@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "actions/ActionTargets.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
@@ -11,24 +10,23 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("CreateTimer", CCreateTimerAction);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "starts a window timer (the window raises 103)", {&::KRUI::kActionAttributes},
+const ElementDeclaration CCreateTimerAction::kDeclaration = {
+    kKindAction,
+    "starts (or restarts) a one-shot timer of a window, which raises the window's timer event (103) and stops "
+    "the handler: the actions after it never run",
+    {&CAction::kAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
-        {"timerid", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, ""},
-        {"elapse", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "the delay in seconds"},
+        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kOwnerWhenEmptyHelp,
+         Into<&CCreateTimerAction::windowId_>()},
+        {"timerid", AttributeSyntax::kInteger, "0", 0, nullptr, "the timer's number, one per timer of the window",
+         Into<&CCreateTimerAction::timerId_>()},
+        {"elapse", AttributeSyntax::kInteger, "0", 0, nullptr,
+         "the delay in seconds (not milliseconds); a negative one is the longest the system allows",
+         Into<&CCreateTimerAction::elapse_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("CreateTimer", kElementDeclaration);
-
-bool CCreateTimerAction::LoadAttributes(const AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  ReadString(attributes, "windowid", windowId_);
-  ReadInt(attributes, "timerid", timerId_);
-  ReadInt(attributes, "elapse", elapse_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("CreateTimer", CCreateTimerAction::kDeclaration);
 
 UINT CCreateTimerAction::DelayMilliseconds(int seconds) {
   if (seconds == 0) return 0;

@@ -12,7 +12,8 @@ namespace KRUI {
 
 class CCreateTimerAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Always stops: the actions after it in the handler never run.
   ActionResult Execute(CEventx& event) override;
 

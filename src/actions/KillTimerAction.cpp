@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "actions/ActionTargets.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
@@ -11,22 +10,16 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("KillTimer", CKillTimerAction);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "stops a window timer", {&::KRUI::kActionAttributes},
+const ElementDeclaration CKillTimerAction::kDeclaration = {
+    kKindAction, "stops a timer that CreateTimer started, before it ticks", {&CAction::kAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
-        {"timerid", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, ""},
+        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kOwnerWhenEmptyHelp,
+         Into<&CKillTimerAction::windowId_>()},
+        {"timerid", AttributeSyntax::kInteger, "0", 0, nullptr, "the timer's number", Into<&CKillTimerAction::timerId_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("KillTimer", kElementDeclaration);
-
-bool CKillTimerAction::LoadAttributes(const AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  ReadString(attributes, "windowid", windowId_);
-  ReadInt(attributes, "timerid", timerId_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("KillTimer", CKillTimerAction::kDeclaration);
 
 ActionResult CKillTimerAction::Execute(CEventx& event) {
   CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);

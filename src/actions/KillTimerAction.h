@@ -8,7 +8,8 @@ namespace KRUI {
 
 class CKillTimerAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Always continues; a timer that is not running is no error.
   ActionResult Execute(CEventx& event) override;
 

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/LayoutLoader.h"
@@ -10,30 +9,32 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("QuitApplication", CQuitApplicationAction);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "ends the launcher", {&::KRUI::kActionAttributes},
+const ElementDeclaration CQuitApplicationAction::kDeclaration = {
+    kKindAction, "ends the launcher", {&CAction::kAttributes},
     {
-        {"method", ::KRUI::AttributeSyntax::kChoice, "", 0, "closewindow|exitprocess|quitmessage", "how"},
+        {"method", AttributeSyntax::kChoice, "", 0, "closewindow|exitprocess|quitmessage",
+         "closewindow: close every window; exitprocess: end at once, without shutting down; quitmessage: end the "
+         "message loop and shut down in order; any other, or none, does nothing",
+         Into<&CQuitApplicationAction::method_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("QuitApplication", kElementDeclaration);
-
-bool CQuitApplicationAction::LoadAttributes(const AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  ReadString(attributes, "method", method_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("QuitApplication", CQuitApplicationAction::kDeclaration);
 
 ActionResult CQuitApplicationAction::Execute(CEventx&) {
-  if (method_ == "exitprocess") {
-    // At once: no shutdown step runs.
-    ::ExitProcess(0);
-  } else if (method_ == "quitmessage") {
-    ::PostQuitMessage(0);
-  } else if (method_ == "closewindow") {
-    // A running popup dialog ends with IDCANCEL; every other window gets WM_CLOSE posted.
-    CLayoutLoader::Instance().CloseAllWindows();
+  switch (method_) {
+    case Method::kExitProcess:
+      // At once: no shutdown step runs.
+      ::ExitProcess(0);
+    case Method::kQuitMessage:
+      ::PostQuitMessage(0);
+      break;
+    case Method::kCloseWindow:
+      // A running popup dialog ends with IDCANCEL; every other window gets WM_CLOSE posted.
+      CLayoutLoader::Instance().CloseAllWindows();
+      break;
+    case Method::kOther:
+      break;
   }
   return ActionResult::Continue;
 }

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
@@ -11,24 +10,20 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("SendMessage", CSendMessageAction);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "sends a window message", {&::KRUI::kActionAttributes},
+const ElementDeclaration CSendMessageAction::kDeclaration = {
+    kKindAction, "sends or posts a window message, both parameters 0, to a window", {&CAction::kAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowId, "", 0, nullptr, "the target window; empty: the first window without an id"},
-        {"message", ::KRUI::AttributeSyntax::kInteger, "0", 0, nullptr, "the message number"},
-        {"sync", ::KRUI::AttributeSyntax::kFlag, "true", 0, nullptr, "send (true) or post"},
+        {"windowid", AttributeSyntax::kWindowId, "", 0, nullptr,
+         "the window's id (\"owner\" is an id like any other); empty: the first window without an id",
+         Into<&CSendMessageAction::windowId_>()},
+        {"message", AttributeSyntax::kInteger, "0", 0, nullptr, "the message number, in decimal",
+         Into<&CSendMessageAction::message_>()},
+        {"sync", AttributeSyntax::kFlag, "true", 0, nullptr, "true: send and wait; anything else: post",
+         Into<&CSendMessageAction::sync_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("SendMessage", kElementDeclaration);
-
-bool CSendMessageAction::LoadAttributes(const AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  ReadString(attributes, "windowid", windowId_);
-  ReadInt(attributes, "message", message_);
-  ReadFlag(attributes, "sync", sync_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("SendMessage", CSendMessageAction::kDeclaration);
 
 ActionResult CSendMessageAction::Execute(CEventx&) {
   // A plain id: "owner" is looked up like any other, and the empty id finds the first

@@ -9,7 +9,8 @@ namespace KRUI {
 
 class CSendMessageAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Always continues.
   ActionResult Execute(CEventx& event) override;
 

@@ -5,22 +5,30 @@
 
 #include <cstring>
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("ShellOpenUrl", CShellOpenUrlAction);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "opens a web address in the player's browser", {&::KRUI::kActionAttributes},
+const ElementDeclaration CShellOpenUrlAction::kDeclaration = {
+    kKindAction,
+    "opens a web address in the player's browser; when it opens, writes retval into the event and stops the "
+    "handler",
+    {&CAction::kAttributes},
     {
-        {"page", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the address"},
-        {"browser", ::KRUI::AttributeSyntax::kChoice, "default", 0, "default|ie", "which browser"},
+        {"page", AttributeSyntax::kText, "", 0, nullptr,
+         "the address; with fromdata=\"event\" the event's text instead, opened only when it is an http:// or "
+         "https:// address",
+         Into<&CShellOpenUrlAction::page_>()},
+        {"browser", AttributeSyntax::kChoice, "", 0, "default|ie",
+         "default: the player's browser, Internet Explorer when that fails; ie: Internet Explorer; any other, or "
+         "none, opens nothing",
+         Into<&CShellOpenUrlAction::browser_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("ShellOpenUrl", kElementDeclaration);
+KRUI_DECLARE_ELEMENT("ShellOpenUrl", CShellOpenUrlAction::kDeclaration);
 
 namespace {
 
@@ -32,13 +40,6 @@ bool OpenInInternetExplorer(const std::string& url) {
 }
 
 }  // namespace
-
-bool CShellOpenUrlAction::LoadAttributes(const AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  ReadString(attributes, "page", page_);
-  ReadString(attributes, "browser", browser_);
-  return true;
-}
 
 bool CShellOpenUrlAction::IsWebUrl(const std::string& text) {
   size_t host;
@@ -73,9 +74,9 @@ ActionResult CShellOpenUrlAction::Execute(CEventx& event) {
   }
 
   bool launched = false;
-  if (browser_ == "ie") {
+  if (browser_ == Browser::kIe) {
     launched = OpenInInternetExplorer(url);
-  } else if (browser_ == "default") {
+  } else if (browser_ == Browser::kDefault) {
     launched = Launched(::ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOW)) ||
                OpenInInternetExplorer(url);
   }

@@ -9,7 +9,11 @@ namespace KRUI {
 
 class CShellOpenUrlAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  // The words of "browser", in their declared order; 0 is any other word, which opens nothing.
+  enum class Browser { kOther, kDefault, kIe };
+
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Stops (and writes `retval`) when the shell reports success; continues otherwise.
   ActionResult Execute(CEventx& event) override;
 
@@ -19,7 +23,7 @@ class CShellOpenUrlAction : public CAction {
 
  private:
   std::string page_;
-  std::string browser_;
+  Browser browser_ = Browser::kOther;
 };
 
 }  // namespace KRUI

@@ -1,6 +1,5 @@
 #include "actions/ShowComponentAction.h"
 
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/HostWindow.h"
@@ -10,26 +9,24 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("ShowComponent", CShowComponentAction);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "shows or hides a component (tray icon, menu)", {&::KRUI::kActionAttributes},
+const ElementDeclaration CShowComponentAction::kDeclaration = {
+    kKindAction, "shows, hides or toggles a component (tray icon, menu)", {&CAction::kAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowId, "", 0, nullptr, "the component host window holding the component"},
-        {"componentid", ::KRUI::AttributeSyntax::kComponentId, "", 0, nullptr, "the component"},
-        {"show", ::KRUI::AttributeSyntax::kChoice, "", 0, "show|true|hide|false|auto|toggle", ""},
-        {"destroy", ::KRUI::AttributeSyntax::kFlag, "false", 0, nullptr, "stored only"},
+        {"windowid", AttributeSyntax::kWindowId, "", 0, nullptr,
+         "the id of the component host window holding the component (\"owner\" is an id like any other); empty "
+         "does nothing",
+         Into<&CShowComponentAction::windowId_>()},
+        {"componentid", AttributeSyntax::kComponentId, "", 0, nullptr,
+         "the id of a component written directly inside that window; empty does nothing",
+         Into<&CShowComponentAction::componentId_>()},
+        {"show", AttributeSyntax::kChoice, "", 0, "show|true|hide|false|auto|toggle",
+         "show or true, hide or false, auto or toggle (switch between the two); any other, or none, does nothing",
+         Into<&CShowComponentAction::show_>()},
+        {"destroy", AttributeSyntax::kFlag, "false", 0, nullptr, "stored only", Into<&CShowComponentAction::destroy_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("ShowComponent", kElementDeclaration);
-
-bool CShowComponentAction::LoadAttributes(const AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  ReadString(attributes, "windowid", windowId_);
-  ReadString(attributes, "componentid", componentId_);
-  ReadString(attributes, "show", show_);
-  ReadFlag(attributes, "destroy", destroy_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("ShowComponent", CShowComponentAction::kDeclaration);
 
 ActionResult CShowComponentAction::Execute(CEventx&) {
   if (windowId_.empty() || componentId_.empty()) return ActionResult::Continue;
@@ -40,12 +37,14 @@ ActionResult CShowComponentAction::Execute(CEventx&) {
   CWin32Component* component = window->FindComponent(componentId_);
   if (!component) return ActionResult::Continue;
 
-  if (show_ == "show" || show_ == "true") {
-    component->Show();
-  } else if (show_ == "hide" || show_ == "false") {
-    component->Hide();
-  } else if (show_ == "auto" || show_ == "toggle") {
-    component->Toggle(0, 0);
+  switch (show_) {
+    case Show::kShow:
+    case Show::kTrue: component->Show(); break;
+    case Show::kHide:
+    case Show::kFalse: component->Hide(); break;
+    case Show::kAuto:
+    case Show::kToggle: component->Toggle(0, 0); break;
+    case Show::kOther: break;
   }
   return ActionResult::Continue;
 }

@@ -9,7 +9,11 @@ namespace KRUI {
 
 class CShowComponentAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  // The words of "show", in their declared order; 0 is any other word, which does nothing.
+  enum class Show { kOther, kShow, kTrue, kHide, kFalse, kAuto, kToggle };
+
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Always continues.
   ActionResult Execute(CEventx& event) override;
 
@@ -18,7 +22,7 @@ class CShowComponentAction : public CAction {
  private:
   std::string windowId_;
   std::string componentId_;
-  std::string show_;
+  Show show_ = Show::kOther;
   bool destroy_ = false;  // accepted from layouts; nothing depends on it
 };
 

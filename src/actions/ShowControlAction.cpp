@@ -1,7 +1,6 @@
 #include "actions/ShowControlAction.h"
 
 #include "actions/ActionTargets.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/Control.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
@@ -10,24 +9,22 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("ShowControl", CShowControlAction);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "shows or hides a control", {&::KRUI::kActionAttributes},
+const ElementDeclaration CShowControlAction::kDeclaration = {
+    kKindAction, "shows or hides a control of an active window and repaints the window", {&CAction::kAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
-        {"controlid", ::KRUI::AttributeSyntax::kControlPath, "", 127, nullptr, "the control"},
-        {"show", ::KRUI::AttributeSyntax::kChoice, "", 0, "show|true|hide|false", ""},
+        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kOwnerWhenEmptyHelp,
+         Into<&CShowControlAction::windowId_>()},
+        // Not cut: FindControl finds nothing for a longer path.
+        {"controlid", AttributeSyntax::kControlPath, "", 0, nullptr,
+         "the control's path in that window, or \"owner\" for the control that raised the event; a path longer "
+         "than 127 characters finds nothing",
+         Into<&CShowControlAction::controlId_>()},
+        {"show", AttributeSyntax::kChoice, "", 0, "show|true|hide|false",
+         "show or true, hide or false; any other, or none, does nothing", Into<&CShowControlAction::show_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("ShowControl", kElementDeclaration);
-
-bool CShowControlAction::LoadAttributes(const AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  ReadString(attributes, "windowid", windowId_);
-  ReadString(attributes, "controlid", controlId_);
-  ReadString(attributes, "show", show_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("ShowControl", CShowControlAction::kDeclaration);
 
 ActionResult CShowControlAction::Execute(CEventx& event) {
   CControl* control = nullptr;
@@ -44,12 +41,12 @@ ActionResult CShowControlAction::Execute(CEventx& event) {
   if (!control) return ActionResult::Continue;
 
   bool visible;
-  if (show_ == "true" || show_ == "show") {
-    visible = true;
-  } else if (show_ == "false" || show_ == "hide") {
-    visible = false;
-  } else {
-    return ActionResult::Continue;
+  switch (show_) {
+    case Show::kShow:
+    case Show::kTrue: visible = true; break;
+    case Show::kHide:
+    case Show::kFalse: visible = false; break;
+    default: return ActionResult::Continue;
   }
   control->SetVisible(visible);
   control->Invalidate();

@@ -9,14 +9,18 @@ namespace KRUI {
 
 class CShowControlAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  // The words of "show", in their declared order; 0 is any other word, which does nothing.
+  enum class Show { kOther, kShow, kTrue, kHide, kFalse };
+
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Always continues.
   ActionResult Execute(CEventx& event) override;
 
  private:
   std::string windowId_;
   std::string controlId_;
-  std::string show_;
+  Show show_ = Show::kOther;
 };
 
 }  // namespace KRUI

@@ -12,7 +12,17 @@ class CHostWindow;
 
 class CShowWindowAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  // The words of "show" and "showopt", in their declared order; 0 is any other word.
+  // "nomal" is the layout's keyword for restoring, spelt so.
+  enum class Show {
+    kOther, kShow, kTrue, kHide, kFalse, kMin, kMinimize, kMax, kMaximize, kRestore, kNomal, kClose, kAuto, kToggle
+  };
+  enum class ShowOption { kOther, kActive, kDeactive };
+  // "parentid": "owner", "desktop" (also the empty value), or any other, which creates nothing.
+  enum class Parent { kOther, kOwner, kDesktop };
+
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Stops when the window is not found, when it would need creating under a parent
   // other than "owner" or "desktop", and for an unknown `show` keyword.
   ActionResult Execute(CEventx& event) override;
@@ -21,10 +31,13 @@ class CShowWindowAction : public CAction {
   // False when `show` is not a known keyword.
   bool ApplyShow(CHostWindow& window);
 
+  void SetParent(const std::string& word);
+  const char* ParentWord() const;
+
   std::string windowId_;
-  std::string parentId_ = "desktop";
-  std::string show_;
-  std::string showOption_;
+  Parent parent_ = Parent::kDesktop;
+  Show show_ = Show::kOther;
+  ShowOption showOption_ = ShowOption::kOther;
   int command_ = 0;
   int returnCode_ = 0;
 };

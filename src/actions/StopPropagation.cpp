@@ -6,13 +6,10 @@
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("StopPropagation", CStopPropagation);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "stops the event from going to the parents' handlers", {&::KRUI::kActionAttributes},
-    {
-    },
-    {},
-    {}};
-KRUI_DECLARE_ELEMENT("StopPropagation", kElementDeclaration);
+const ElementDeclaration CStopPropagation::kDeclaration = {
+    kKindAction, "stops the event: no later action of this handler and no later handler runs",
+    {&CAction::kAttributes}, {}, {}, {}};
+KRUI_DECLARE_ELEMENT("StopPropagation", CStopPropagation::kDeclaration);
 
 ActionResult CStopPropagation::Execute(CEventx& event) {
   event.propagate = false;

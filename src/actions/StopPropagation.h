@@ -7,6 +7,8 @@ namespace KRUI {
 
 class CStopPropagation : public CAction {
  public:
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Clears the event's propagate flag and stops.
   ActionResult Execute(CEventx& event) override;
 };

@@ -9,7 +9,11 @@ namespace KRUI {
 
 class CWBCommandAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  // The words of "cmd", in their declared order; 0 is any other word, which does nothing.
+  enum class Command { kOther, kRefresh };
+
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Always continues.
   ActionResult Execute(CEventx& event) override;
 
@@ -18,7 +22,7 @@ class CWBCommandAction : public CAction {
  private:
   std::string windowId_;
   std::string browserId_;
-  std::string command_;
+  Command command_ = Command::kOther;
   std::string param_;  // accepted from layouts; no command uses it
 };
 

@@ -1,32 +1,30 @@
 #include "actions/WBNavigateAction.h"
 
+#include "actions/ActionTargets.h"
 #include "actions/BrowserTarget.h"
 #include "browser/EmbedBrowser.h"
-#include "ui/core/AttributeValue.h"
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
 
 namespace KRUI {
 
 KRUI_REGISTER_ELEMENT("WBNavigate", CWBNavigateAction);
-static const ::KRUI::ElementDeclaration kElementDeclaration = {
-    ::KRUI::kKindAction, "loads an address in a browser control", {&::KRUI::kActionAttributes},
+const ElementDeclaration CWBNavigateAction::kDeclaration = {
+    kKindAction, "loads an address in a browser control and writes retval into the event", {&CAction::kAttributes},
     {
-        {"windowid", ::KRUI::AttributeSyntax::kWindowRef, "", 0, nullptr, "the target window: an id, or \"owner\" for the window holding this element"},
-        {"wbid", ::KRUI::AttributeSyntax::kControlPath, "", 127, nullptr, "the browser control"},
-        {"url", ::KRUI::AttributeSyntax::kText, "", 0, nullptr, "the address; with fromdata=\"event\" the event's text"},
+        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kNoneWhenEmptyHelp,
+         Into<&CWBNavigateAction::windowId_>()},
+        // Not cut: FindControl finds nothing for a longer path.
+        {"wbid", AttributeSyntax::kControlPath, "", 0, nullptr, kBrowserPathHelp,
+         Into<&CWBNavigateAction::browserId_>()},
+        {"url", AttributeSyntax::kText, "", 0, nullptr,
+         "the address; with fromdata=\"event\" the event's text instead, and with any other fromdata nothing "
+         "(retval is still written)",
+         Into<&CWBNavigateAction::url_>()},
     },
     {},
     {}};
-KRUI_DECLARE_ELEMENT("WBNavigate", kElementDeclaration);
-
-bool CWBNavigateAction::LoadAttributes(const AttributeMap& attributes) {
-  CAction::LoadAttributes(attributes);
-  ReadString(attributes, "windowid", windowId_);
-  ReadString(attributes, "wbid", browserId_);
-  ReadString(attributes, "url", url_);
-  return true;
-}
+KRUI_DECLARE_ELEMENT("WBNavigate", CWBNavigateAction::kDeclaration);
 
 ActionResult CWBNavigateAction::Execute(CEventx& event) {
   CEmbedBrowser* browser = FindEmbedBrowser(windowId_, browserId_, event);

@@ -9,7 +9,8 @@ namespace KRUI {
 
 class CWBNavigateAction : public CAction {
  public:
-  bool LoadAttributes(const AttributeMap& attributes) override;
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
   // Always continues. The result is written whenever the browser was found, also when
   // there was no URL to load.
   ActionResult Execute(CEventx& event) override;

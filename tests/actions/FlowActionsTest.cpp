@@ -218,7 +218,7 @@ TEST_F(FlowActions, ATimerTicksOnceAndASecondStartWithTheSameIdPushesItBack) {
   // elapse="1" is one second, as the reference tells authors (not one millisecond).
   const ElementDeclaration* timer = ElementRegistry::Instance().Declaration("CreateTimer");
   ASSERT_NE(nullptr, timer);
-  EXPECT_STREQ("the delay in seconds", timer->FindAttribute("elapse")->help);
+  EXPECT_EQ(0u, std::string(timer->FindAttribute("elapse")->help).rfind("the delay in seconds", 0));
   CActWindow* tm = ActWindow("tm");
   Native(tm);
   tm->ticks.clear();
