@@ -1,5 +1,6 @@
 #include "actions/ActionTestElements.h"
 
+#include "support/AttributeReaders.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementRegistry.h"
 

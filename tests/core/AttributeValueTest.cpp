@@ -2,6 +2,8 @@
 
 #include "ui/core/AttributeMap.h"
 #include "ui/core/AttributeValue.h"
+#include "ui/core/ElementDeclaration.h"
+#include "ui/core/Objectx.h"
 
 using namespace KRUI;
 
@@ -83,29 +85,67 @@ TEST(AttributeValue, ListHasNoEmptyItemsAndStopsAt255Characters) {
   EXPECT_EQ("abcd", cut[1]);
 }
 
-TEST(AttributeValue, ReadersLeaveAbsentAttributesAlone) {
-  AttributeMap map = {{"on", "true"}, {"n", "12"}, {"p", "3,4"}, {"c", "1,2,3"}, {"s", "text"}};
+namespace {
+
+// An element of the test's own, declared as the runtime's elements are.
+struct DeclaredSample : CObjectx {
+  enum class Side { kOther, kNear, kFar };
+  ElementKind GetKind() const override { return kKindControl; }
+  const ElementDeclaration& Declaration() const override { return kDeclaration; }
+  static const ElementDeclaration kDeclaration;
+
   bool flag = false, missingFlag = true;
   int n = 0, missingInt = 9, x = 0, y = 0;
   uint32_t color = 0;
-  std::string s, missing = "keep";
-  EXPECT_TRUE(ReadFlag(map, "on", flag));
-  EXPECT_FALSE(ReadFlag(map, "off", missingFlag));
-  EXPECT_TRUE(ReadInt(map, "n", n));
-  EXPECT_FALSE(ReadInt(map, "m", missingInt));
-  EXPECT_TRUE(ReadPair(map, "p", x, y));
-  EXPECT_TRUE(ReadColor(map, "c", color));
-  EXPECT_TRUE(ReadString(map, "s", s));
-  EXPECT_FALSE(ReadString(map, "t", missing));
-  EXPECT_TRUE(flag);
-  EXPECT_TRUE(missingFlag);
-  EXPECT_EQ(12, n);
-  EXPECT_EQ(9, missingInt);
-  EXPECT_EQ(3, x);
-  EXPECT_EQ(4, y);
-  EXPECT_EQ(0xFF010203u, color);
-  EXPECT_EQ("text", s);
-  EXPECT_EQ("keep", missing);
+  std::string s, missing = "keep", cut;
+  Side side = Side::kNear;
+};
+
+const ElementDeclaration DeclaredSample::kDeclaration = {
+    kKindControl, "", {},
+    {
+        {"on", AttributeSyntax::kFlag, "false", 0, nullptr, "", Into<&DeclaredSample::flag>()},
+        {"off", AttributeSyntax::kFlag, "true", 0, nullptr, "", Into<&DeclaredSample::missingFlag>()},
+        {"n", AttributeSyntax::kInteger, "0", 0, nullptr, "", Into<&DeclaredSample::n>()},
+        {"m", AttributeSyntax::kInteger, "9", 0, nullptr, "", Into<&DeclaredSample::missingInt>()},
+        {"p", AttributeSyntax::kPair, "0,0", kPairLimit, nullptr, "", IntoPair<&DeclaredSample::x, &DeclaredSample::y>()},
+        {"c", AttributeSyntax::kColour, "", kColorLimit, nullptr, "", Into<&DeclaredSample::color>()},
+        {"s", AttributeSyntax::kText, "", 0, nullptr, "", Into<&DeclaredSample::s>()},
+        {"t", AttributeSyntax::kText, "keep", 0, nullptr, "", Into<&DeclaredSample::missing>()},
+        {"cut", AttributeSyntax::kText, "", 3, nullptr, "", Into<&DeclaredSample::cut>()},
+        {"side", AttributeSyntax::kChoice, "near", 0, "near|far", "", Into<&DeclaredSample::side>()},
+        {"unbound", AttributeSyntax::kText, "", 0, nullptr, ""},
+    },
+    {},
+    {}};
+
+}  // namespace
+
+// The one loader: present attributes are cut to their limit and parsed into their member,
+// absent ones leave the member alone (also when loaded again), a choice is its word's place.
+TEST(AttributeValue, TheDeclaredLoaderReadsPresentAttributesAndLeavesAbsentOnesAlone) {
+  DeclaredSample sample;
+  sample.LoadAttributes({{"on", "true"}, {"n", "12"}, {"p", "3,4"}, {"c", "1,2,3"}, {"s", "text"},
+                         {"cut", "abcdef"}, {"side", "far"}, {"unbound", "x"}, {"undeclared", "y"}});
+  EXPECT_TRUE(sample.flag);
+  EXPECT_TRUE(sample.missingFlag);
+  EXPECT_EQ(12, sample.n);
+  EXPECT_EQ(9, sample.missingInt);
+  EXPECT_EQ(3, sample.x);
+  EXPECT_EQ(4, sample.y);
+  EXPECT_EQ(0xFF010203u, sample.color);
+  EXPECT_EQ("text", sample.s);
+  EXPECT_EQ("keep", sample.missing);
+  EXPECT_EQ("abc", sample.cut);
+  EXPECT_EQ(DeclaredSample::Side::kFar, sample.side);
+
+  sample.LoadAttributes({{"n", "5"}, {"side", "Far"}, {"p", "7"}});
+  EXPECT_EQ(5, sample.n);
+  EXPECT_EQ(DeclaredSample::Side::kOther, sample.side) << "words are matched exactly";
+  EXPECT_EQ(3, sample.x) << "a pair with one number keeps the value";
+  EXPECT_TRUE(sample.flag);
+  EXPECT_EQ("text", sample.s);
+  EXPECT_EQ(0xFF010203u, sample.color);
 }
 
 TEST(AttributeMap, GetAttributeCopiesOnlyWhatIsPresent) {

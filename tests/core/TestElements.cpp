@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "support/AttributeReaders.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementRegistry.h"
 

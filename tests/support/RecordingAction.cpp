@@ -1,5 +1,6 @@
 #include "support/RecordingAction.h"
 
+#include "support/AttributeReaders.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/Control.h"
 #include "ui/core/ElementRegistry.h"

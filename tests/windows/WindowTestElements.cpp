@@ -1,6 +1,7 @@
 #include "windows/WindowTestElements.h"
 
 #include "actions/ActionTargets.h"
+#include "support/AttributeReaders.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/ElementRegistry.h"
 #include "ui/core/GdiPlus.h"

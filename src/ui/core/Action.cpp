@@ -14,7 +14,6 @@ const AttributeSet CAction::kAttributes = {
         {"fromdata", AttributeSyntax::kText, "", 0, nullptr,
          "where the action takes its text: \"event\" or a control path of the owner window", Into<&CAction::fromdata_>()},
     }};
-const AttributeSet& kActionAttributes = CAction::kAttributes;
 const ElementDeclaration CAction::kDeclaration = {kKindAction, "an action", {&kAttributes}, {}, {}, {}};
 
 }  // namespace KRUI

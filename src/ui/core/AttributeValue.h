@@ -27,12 +27,4 @@ bool ParsePair(const std::string& value, int& first, int& second);
 bool ParseColor(const std::string& value, uint32_t& argb);
 uint32_t MakeOpaqueColor(int red, int green, int blue);
 
-// Read an attribute and parse it; an absent attribute leaves the output unchanged.
-bool ReadString(const AttributeMap& map, const char* name, std::string& out);
-bool ReadFlag(const AttributeMap& map, const char* name, bool& out);
-bool ReadInt(const AttributeMap& map, const char* name, int& out);
-bool ReadPair(const AttributeMap& map, const char* name, int& first, int& second);
-bool ReadColor(const AttributeMap& map, const char* name, uint32_t& argb);
-bool ReadList(const AttributeMap& map, const char* name, std::vector<std::string>& out);
-
 }  // namespace KRUI

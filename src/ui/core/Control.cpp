@@ -72,7 +72,6 @@ const AttributeSet CControl::kAttributes = {
         {"hitval", AttributeSyntax::kInteger, "-1", 0, nullptr,
          "hit-test value answered for the window (2 caption, 17 size grip); -1 none", Into<&CControl::hitValue_>()},
     }};
-const AttributeSet& kControlAttributes = CControl::kAttributes;
 const ElementDeclaration CControl::kDeclaration = {kKindControl, "a control", {&kAttributes}, {}, {}, {}};
 
 int CControl::AddChild(CControl* control) {

@@ -50,7 +50,8 @@ struct EventDeclaration {
   const char* help;
 };
 
-// The attributes several elements read through a shared base class.
+// The attributes several elements read through a shared base class (CControl::kAttributes,
+// CHostWindow::kAttributes, CWin32Component::kAttributes, CAction::kAttributes).
 struct AttributeSet {
   const char* name;
   std::vector<AttributeDeclaration> attributes;
@@ -81,12 +82,6 @@ struct ElementDeclaration {
 
 const char* AttributeSyntaxName(AttributeSyntax syntax);
 const char* ElementKindName(ElementKind kind);
-
-// The shared sets, declared with the base classes whose members they fill.
-extern const AttributeSet& kControlAttributes;
-extern const AttributeSet& kHostWindowAttributes;
-extern const AttributeSet& kComponentAttributes;
-extern const AttributeSet& kActionAttributes;
 
 // Stores each declared attribute present in attributes (inherited sets first) into element,
 // cut to the row's limit. An absent one leaves what the element holds: its declared default

@@ -22,7 +22,6 @@ const AttributeSet CHostWindow::kAttributes = {
         {"active", AttributeSyntax::kFlag, "false", 0, nullptr, "the main window, created at start-up",
          Into<&CHostWindow::active_>()},
     }};
-const AttributeSet& kHostWindowAttributes = CHostWindow::kAttributes;
 const ElementDeclaration CHostWindow::kDeclaration = {kKindWindow, "a window", {&kAttributes}, {}, {}, {}};
 
 HWND CHostWindow::Create(HWND) { return GetHwnd(); }

@@ -13,7 +13,6 @@ const AttributeSet CWin32Component::kAttributes = {
         {"visible", AttributeSyntax::kFlag, "false", 0, nullptr, "shown when its window is created",
          Into<&CWin32Component::visible_>()},
     }};
-const AttributeSet& kComponentAttributes = CWin32Component::kAttributes;
 const ElementDeclaration CWin32Component::kDeclaration = {kKindComponent, "a component", {&kAttributes}, {}, {}, {}};
 
 LRESULT CWin32Component::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "app/Application.h"
+#include "support/AttributeReaders.h"
 #include "ui/core/AttributeValue.h"
 #include "ui/core/BitmapTable.h"
 #include "ui/core/ElementRegistry.h"
