@@ -41,9 +41,13 @@ WindowReference ReadWindowReference(const std::string& reference, EmptyReference
   return WindowReference::kId;
 }
 
+EmptyReference EmptyReferenceOf(AttributeSyntax syntax) {
+  return syntax == AttributeSyntax::kWindowRefOrNone ? EmptyReference::kNone : EmptyReference::kOwner;
+}
+
 CHostWindow* ResolveWindowReference(const std::string& reference, const CEventx& event,
-                                    EmptyReference empty) {
-  return ResolveWindowReferenceWith(reference, empty, OwnerWindowOf(event), [](const std::string& id) {
+                                    AttributeSyntax syntax) {
+  return ResolveWindowReferenceWith(reference, EmptyReferenceOf(syntax), OwnerWindowOf(event), [](const std::string& id) {
     return CLayoutLoader::Instance().FindTopLevelWindow(id);
   });
 }

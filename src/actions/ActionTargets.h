@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
+#include "ui/core/ElementDeclaration.h"
 #include "ui/core/Eventx.h"
 #include "ui/core/Objectx.h"
 
@@ -39,6 +40,9 @@ enum class WindowReference {
   kId,     // the top-level window of that id
 };
 WindowReference ReadWindowReference(const std::string& reference, EmptyReference empty);
+// The rule of a window reference's declared syntax: kWindowRefOrNone reads empty as none,
+// kWindowRef as the owner.
+EmptyReference EmptyReferenceOf(AttributeSyntax syntax);
 
 // The window a reference names in any tree of windows: owner for kOwner, byId(reference)
 // for kId, none for kNone.
@@ -60,7 +64,7 @@ Window* ResolveWindowReferenceWith(const std::string& reference, EmptyReference 
 // Actions whose window attribute is a plain id ("owner" included) call the loader's
 // FindTopLevelWindow directly.
 CHostWindow* ResolveWindowReference(const std::string& reference, const CEventx& event,
-                                    EmptyReference empty);
+                                    AttributeSyntax syntax);
 
 // What a window attribute read with each rule means, as the actions declare it.
 constexpr const char* kOwnerWhenEmptyHelp =

@@ -10,7 +10,7 @@ namespace KRUI {
 CEmbedBrowser* FindEmbedBrowser(const std::string& windowId, const std::string& browserPath,
                                 const CEventx& event) {
   // An empty window id disables the action, even inside the browser's own window.
-  CHostWindow* window = ResolveWindowReference(windowId, event, EmptyReference::kNone);
+  CHostWindow* window = ResolveWindowReference(windowId, event, AttributeSyntax::kWindowRefOrNone);
   if (!window) return nullptr;
   CControl* control = window->FindControl(browserPath);
   // A cross-cast: the browser controls derive from CControl and CEmbedBrowser side by side.

@@ -39,7 +39,7 @@ UINT CCreateTimerAction::DelayMilliseconds(int seconds) {
 }
 
 ActionResult CCreateTimerAction::Execute(CEventx& event) {
-  CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);
+  CHostWindow* window = ResolveWindowReference(windowId_, event, AttributeSyntax::kWindowRef);
   if (!window) return ActionResult::Stop;
   // A window without a native window has nowhere to tick: SetTimer with a null handle
   // would make a repeating thread timer under a new id that nothing could kill.

@@ -22,7 +22,7 @@ const ElementDeclaration CKillTimerAction::kDeclaration = {
 KRUI_DECLARE_ELEMENT("KillTimer", CKillTimerAction::kDeclaration);
 
 ActionResult CKillTimerAction::Execute(CEventx& event) {
-  CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);
+  CHostWindow* window = ResolveWindowReference(windowId_, event, AttributeSyntax::kWindowRef);
   if (!window) return ActionResult::Continue;
   // With a null handle KillTimer would address this thread's timers instead.
   if (HWND hwnd = window->GetHwnd()) ::KillTimer(hwnd, static_cast<UINT_PTR>(static_cast<unsigned>(timerId_)));

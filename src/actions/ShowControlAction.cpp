@@ -34,7 +34,7 @@ ActionResult CShowControlAction::Execute(CEventx& event) {
     if (!owner || !owner->IsActive()) return ActionResult::Continue;
     control = SenderControlOf(event);
   } else {
-    CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);
+    CHostWindow* window = ResolveWindowReference(windowId_, event, AttributeSyntax::kWindowRef);
     if (!window || !window->IsActive()) return ActionResult::Continue;
     control = window->FindControl(controlId_);
   }

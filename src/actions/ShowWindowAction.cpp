@@ -43,7 +43,7 @@ const ElementDeclaration CShowWindowAction::kDeclaration = {
 KRUI_DECLARE_ELEMENT("ShowWindow", CShowWindowAction::kDeclaration);
 
 ActionResult CShowWindowAction::Execute(CEventx& event) {
-  CHostWindow* window = ResolveWindowReference(windowId_, event, EmptyReference::kOwner);
+  CHostWindow* window = ResolveWindowReference(windowId_, event, AttributeSyntax::kWindowRef);
   if (!window) return ActionResult::Stop;
 
   if (showOption_ == ShowOption::kActive) {

@@ -12,7 +12,7 @@ KRUI_REGISTER_ELEMENT("WBCommand", CWBCommandAction);
 const ElementDeclaration CWBCommandAction::kDeclaration = {
     kKindAction, "sends a command to a browser control", {&CAction::kAttributes},
     {
-        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kNoneWhenEmptyHelp,
+        {"windowid", AttributeSyntax::kWindowRefOrNone, "", 0, nullptr, kNoneWhenEmptyHelp,
          Into<&CWBCommandAction::windowId_>()},
         // Not cut: FindControl finds nothing for a longer path.
         {"wbid", AttributeSyntax::kControlPath, "", 0, nullptr, kBrowserPathHelp,

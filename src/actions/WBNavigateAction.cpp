@@ -12,7 +12,7 @@ KRUI_REGISTER_ELEMENT("WBNavigate", CWBNavigateAction);
 const ElementDeclaration CWBNavigateAction::kDeclaration = {
     kKindAction, "loads an address in a browser control and writes retval into the event", {&CAction::kAttributes},
     {
-        {"windowid", AttributeSyntax::kWindowRef, "", 0, nullptr, kNoneWhenEmptyHelp,
+        {"windowid", AttributeSyntax::kWindowRefOrNone, "", 0, nullptr, kNoneWhenEmptyHelp,
          Into<&CWBNavigateAction::windowId_>()},
         // Not cut: FindControl finds nothing for a longer path.
         {"wbid", AttributeSyntax::kControlPath, "", 0, nullptr, kBrowserPathHelp,

@@ -74,6 +74,11 @@ const Mistake kMistakes[] = {
      "layout/bitmap.xml:3: error: image file 'gone.bmp' not found: it draws nothing"},
     {"window reference", "layout/layout.xml", "windowid=\"owner\"", "windowid=\"mian\"",
      "layout/layout.xml:8: error: 'windowid' 'mian' names no window: the action does nothing"},
+    {"desktop is no window", "layout/layout.xml", "windowid=\"owner\"", "windowid=\"desktop\"",
+     "layout/layout.xml:8: error: 'windowid' 'desktop' names no window: the action does nothing"},
+    {"browser action without window", "layout/layout.xml", "<ShowWindow windowid=\"owner\" show=\"close\"/>",
+     "<WBNavigate windowid=\"\" wbid=\"root\" url=\"about:blank\"/>",
+     "layout/layout.xml:8: error: 'windowid' is empty: the action does nothing"},
     {"plain window id", "layout/layout.xml", "<ShowWindow windowid=\"owner\" show=\"close\"/>",
      "<SendMessage windowid=\"owner\" message=\"16\"/>",
      "layout/layout.xml:8: error: 'windowid' 'owner' names no window: the action does nothing (here \"owner\" is an "

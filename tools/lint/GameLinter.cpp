@@ -32,9 +32,6 @@ const char kBitmaps2[] = "layout/bitmap2.xml";
 const char kLayout[] = "layout/layout.xml";
 const char kConfig[] = "conf.dat";
 
-// An empty window reference, read as most actions read it (see GameLinter.h).
-constexpr EmptyReference kEmptyWindowReference = EmptyReference::kOwner;
-
 std::string Quote(const std::string& text) {
   // Bounded: a huge attribute value must not make a huge message line.
   if (text.size() > 80) return "'" + text.substr(0, 77) + "...'";
@@ -540,7 +537,9 @@ const GameLinter::Node* GameLinter::TargetWindow(const Node& action) const {
   const std::string id = action.Attribute("windowid");
   const AttributeDeclaration* windowid = action.declaration->FindAttribute("windowid");
   if (windowid && windowid->syntax == AttributeSyntax::kWindowId) return id.empty() ? nullptr : WindowById(id);
-  return ResolveWindowReferenceWith(id, kEmptyWindowReference, OwnerWindow(action),
+  // Without a window attribute (HotkeyConfigReader's "to") the path is in the owner window.
+  const AttributeSyntax syntax = windowid ? windowid->syntax : AttributeSyntax::kWindowRef;
+  return ResolveWindowReferenceWith(id, EmptyReferenceOf(syntax), OwnerWindow(action),
                                     [this](const std::string& reference) { return WindowById(reference); });
 }
 
@@ -788,8 +787,8 @@ void GameLinter::CheckValue(const Node& node, const std::string& name, const std
       if (name == "icon") CheckFile(kLayout, line, "icon", value);
       break;
     case S::kWindowRef:
-      if (value == "desktop") break;  // a parent window may be the desktop
-      switch (ReadWindowReference(value, kEmptyWindowReference)) {
+    case S::kWindowRefOrNone:
+      switch (ReadWindowReference(value, EmptyReferenceOf(attribute.syntax))) {
         case WindowReference::kId:
           if (!WindowById(value))
             report_.Error(kLayout, line, Quote(name) + " " + Quote(value) + " names no window: the action does nothing");
@@ -802,6 +801,7 @@ void GameLinter::CheckValue(const Node& node, const std::string& name, const std
                                              " have no owner window, so the action does nothing");
           break;
         case WindowReference::kNone:
+          report_.Error(kLayout, line, Quote(name) + " is empty: the action does nothing");
           break;
       }
       break;

@@ -13,9 +13,8 @@
 // - it builds its own tree of the elements, with their lines, instead of the runtime's
 //   objects; only to ask a window for a component does it make that window and its own
 //   components (without native windows) and link them as the loader does;
-// - "owner" is the window that would own the events of the element holding the handler;
-//   an empty window reference is read as "owner", as most actions read it (the browser
-//   actions read it as no window: their declarations do not tell them apart yet).
+// - "owner" is the window that would own the events of the element holding the handler,
+//   and an empty window reference what its declared syntax says (EmptyReferenceOf).
 #pragma once
 #include <map>
 #include <memory>

@@ -132,7 +132,8 @@ std::string ReferenceWriter::Markdown() {
       "number modulo 256, always opaque), either keeping the default when it has fewer numbers; "
       "*list* is comma-separated; *choice* is one of the listed words, any other acting as the "
       "meaning says; *window reference* is a top-level window's "
-      "id, or `owner` for the window holding the element; *window id* is a top-level window's id as "
+      "id, or `owner` (or nothing) for the window holding the element; *window reference, empty "
+      "for none* is the same but names no window when empty; *window id* is a top-level window's id as "
       "written (`owner` is no special word there); *control path* is `root:child:...` "
       "from a window's root control; *bitmap id* names an entry of bitmap.xml or bitmap2.xml.\n\n";
   out += DocumentsMarkdown();

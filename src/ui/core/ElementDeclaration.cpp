@@ -54,6 +54,7 @@ const char* AttributeSyntaxName(AttributeSyntax syntax) {
     case S::kChoice: return "choice";
     case S::kPath: return "path";
     case S::kWindowRef: return "window reference";
+    case S::kWindowRefOrNone: return "window reference, empty for none";
     case S::kWindowId: return "window id";
     case S::kControlPath: return "control path";
     case S::kComponentId: return "component id";

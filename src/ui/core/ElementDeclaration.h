@@ -24,7 +24,8 @@ enum class AttributeSyntax {
   kText,         // free text
   kChoice,       // one of the words listed in the declaration's choices
   kPath,         // a file path, relative to the layout folder
-  kWindowRef,    // a top-level window id, or "owner" / "desktop"
+  kWindowRef,        // a top-level window id, or "owner" (also when empty) for the owner window
+  kWindowRefOrNone,  // the same, but empty names no window
   kWindowId,     // a top-level window id as written: "owner" is an id like any other
   kControlPath,  // "control:child:..." below a window's root
   kComponentId,  // a component of a component host window
