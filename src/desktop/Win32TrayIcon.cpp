@@ -18,7 +18,7 @@ const KRUI::ElementDeclaration CWin32TrayIcon::kDeclaration = {
          "leaves the icon without an image",
          KRUI::Via<&CWin32TrayIcon::SetIcon, &CWin32TrayIcon::IconPath>()},
         {"tip", KRUI::AttributeSyntax::kText, "", 0, nullptr, "tooltip; one of 128 bytes or more is ignored",
-         KRUI::Via<&CWin32TrayIcon::SetTip, &CWin32TrayIcon::Tip>()},
+         KRUI::Via<&CWin32TrayIcon::SetTip, &CWin32TrayIcon::Tip>(), kTrayTipLimit - 1},
     },
     {{kTrayDoubleClickEvent, "double-clicked", "left-button double-click on the icon"},
      {kTrayRightClickEvent, "right-clicked", "right button released over the icon"}},

@@ -79,6 +79,9 @@ const Mistake kMistakes[] = {
     {"browser action without window", "layout/layout.xml", "<ShowWindow windowid=\"owner\" show=\"close\"/>",
      "<WBNavigate windowid=\"\" wbid=\"root\" url=\"about:blank\"/>",
      "layout/layout.xml:8: error: 'windowid' is empty: the action does nothing"},
+    {"face too long to be used", "layout/layout.xml", "<Image id=\"bg\" bitmap=\"bg\"/>",
+     "<Text id=\"t\" face=\"An Extraordinarily Long Font Family\"/>",
+     "layout/layout.xml:5: error: 'face' is 35 characters long: the runtime ignores one longer than 31"},
     {"plain window id", "layout/layout.xml", "<ShowWindow windowid=\"owner\" show=\"close\"/>",
      "<SendMessage windowid=\"owner\" message=\"16\"/>",
      "layout/layout.xml:8: error: 'windowid' 'owner' names no window: the action does nothing (here \"owner\" is an "

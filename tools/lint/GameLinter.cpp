@@ -745,6 +745,11 @@ void GameLinter::CheckValue(const Node& node, const std::string& name, const std
                             const AttributeDeclaration& attribute, int line) {
   using S = AttributeSyntax;
   const std::string ansi = Utf8ToAnsi(value);
+  if (attribute.longest && ansi.size() > attribute.longest) {
+    report_.Error(kLayout, line, Quote(name) + " is " + std::to_string(ansi.size()) +
+                                     " characters long: the runtime ignores one longer than " +
+                                     std::to_string(attribute.longest));
+  }
   if (attribute.limit && ansi.size() > attribute.limit) {
     report_.Error(kLayout, line, Quote(name) + " is " + std::to_string(ansi.size()) +
                                      " characters long: the runtime reads at most " + std::to_string(attribute.limit));

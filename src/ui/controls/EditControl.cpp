@@ -15,7 +15,7 @@ const AttributeSet CEditControl::kFontAttributes = {
     {
         {"face", AttributeSyntax::kText, "", 0, nullptr,
          "font family; empty, or longer than 31 characters, for the default GUI font's",
-         Into<&CEditControl::face_>()},
+         Into<&CEditControl::face_>(), kFaceNameLimit},
         {"weight", AttributeSyntax::kInteger, "0", 0, nullptr, "font weight; 0 or less for the default GUI font's",
          Into<&CEditControl::weight_>()},
         {"height", AttributeSyntax::kInteger, "0", 0, nullptr, "font height; 0 or less for the default GUI font's",
@@ -30,7 +30,6 @@ KRUI_DECLARE_ELEMENT("Edit", CEditControl::kDeclaration);
 namespace {
 
 // A face name fits LOGFONT's 32 units with its terminator.
-constexpr size_t kFaceBytesLimit = 31;
 constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
 
 }  // namespace
@@ -83,7 +82,7 @@ void CEditControl::ForgetBox() {
 UniqueHfont CEditControl::MakeFont() const {
   LOGFONTW lf = {};
   ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-  if (!face_.empty() && face_.size() <= kFaceBytesLimit) {
+  if (!face_.empty() && face_.size() <= kFaceNameLimit) {
     const std::wstring face = ThreadAnsiToWide(face_);
     if (!face.empty() && face.size() < LF_FACESIZE) {
       std::wmemset(lf.lfFaceName, 0, LF_FACESIZE);

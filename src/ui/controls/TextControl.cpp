@@ -13,7 +13,8 @@ const ElementDeclaration CTextControl::kDeclaration = {
     {
         {"text", AttributeSyntax::kText, "", 0, nullptr, "the text", Into<&CTextControl::text_>()},
         {"face", AttributeSyntax::kText, "", 0, nullptr,
-         "font family; empty, or longer than 31 characters, for the system font", Into<&CTextControl::face_>()},
+         "font family; empty, or longer than 31 characters, for the system font", Into<&CTextControl::face_>(),
+         kFaceNameLimit},
         {"weight", AttributeSyntax::kInteger, "0", 0, nullptr, "font weight (400 normal, 700 bold); 0 for the font's own",
          Into<&CTextControl::weight_>()},
         {"height", AttributeSyntax::kInteger, "0", 0, nullptr, "font height in pixels; 0 for the font's own",
@@ -39,10 +40,6 @@ KRUI_DECLARE_ELEMENT("Text", CTextControl::kDeclaration);
 using namespace Gdiplus::DllExports;
 
 namespace {
-
-// A face replaces the default one only when its code-page form fits LOGFONTW's
-// 32-character field with its terminator.
-constexpr size_t kFaceLimit = LF_FACESIZE - 1;
 
 Gdiplus::StringAlignment AlignmentFrom(CTextControl::Alignment value) {
   if (value == CTextControl::Alignment::kCenter) return Gdiplus::StringAlignmentCenter;
@@ -86,7 +83,7 @@ void CTextControl::Paint(HDC dc) {
   if (!font_ || fontDpi_ != dpi) {
     LOGFONTW logfont = {};
     ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logfont), &logfont);
-    if (!face_.empty() && face_.size() <= kFaceLimit) {
+    if (!face_.empty() && face_.size() <= kFaceNameLimit) {
       ::lstrcpynW(logfont.lfFaceName, ThreadAnsiToWide(face_).c_str(), LF_FACESIZE);
     }
     if (weight_ > 0) logfont.lfWeight = weight_;

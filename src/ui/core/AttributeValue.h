@@ -17,6 +17,8 @@ namespace KRUI {
 constexpr size_t kPairLimit = 63;
 constexpr size_t kColorLimit = 63;
 constexpr size_t kListLimit = 255;
+// A font face name is used only when it fits LOGFONT's 32-character field with its terminator.
+constexpr size_t kFaceNameLimit = 31;
 
 bool ParseFlag(const std::string& value);
 int ParseInt(const std::string& value);

@@ -43,6 +43,7 @@ struct AttributeDeclaration {
   const char* choices;       // kChoice: the accepted words, separated by '|'
   const char* help;
   AttributeBinding bind;     // where the value goes
+  size_t longest = 0;        // a longer value is read but not used (the element ignores it); 0: any
 };
 
 struct EventDeclaration {
