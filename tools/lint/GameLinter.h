@@ -15,6 +15,9 @@
 //   components (without native windows) and link them as the loader does;
 // - "owner" is the window that would own the events of the element holding the handler,
 //   and an empty window reference what its declared syntax says (EmptyReferenceOf).
+// - an empty plain window id is followed nowhere, where SendMessage and ShowMessagebox take
+//   the first window written without an id (a layout that relies on it gets no checks of
+//   that window's controls).
 #pragma once
 #include <map>
 #include <memory>
