@@ -7,7 +7,6 @@
 #include "ui/core/Encoding.h"
 #include "ui/core/HostWindow.h"
 #include "ui/core/LayoutLoader.h"
-#include "ui/core/Paths.h"
 
 KRUI_REGISTER_ELEMENT("Win32TrayIcon", CWin32TrayIcon);
 const KRUI::ElementDeclaration CWin32TrayIcon::kDeclaration = {
@@ -40,11 +39,7 @@ UINT TaskbarCreatedMessage() {
 
 void CWin32TrayIcon::SetIcon(const std::string& path) {
   iconPath_ = path;
-  const std::string file = KRUI::AppendPath(KRUI::ParentFolder(KRUI::CLayoutLoader::DocumentPath()), path);
-  icon_.reset(file.empty() ? nullptr
-                           : static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                                             KRUI::ThreadAnsiToWide(file).c_str(), IMAGE_ICON, 0, 0,
-                                                             LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+  icon_.reset(KRUI::CLayoutLoader::LoadDocumentIcon(path));
 }
 
 void CWin32TrayIcon::SetTip(const std::string& tip) {

@@ -8,6 +8,7 @@
 #include "ui/core/Encoding.h"
 #include "ui/core/EventxHandler.h"
 #include "ui/core/HostWindow.h"
+#include "ui/core/Paths.h"
 #include "ui/core/StringTable.h"
 #include "ui/core/Win32Component.h"
 #include "ui/core/XmlNesting.h"
@@ -29,6 +30,13 @@ std::string g_documentPath;
 }  // namespace
 
 const std::string& CLayoutLoader::DocumentPath() { return g_documentPath; }
+
+HICON CLayoutLoader::LoadDocumentIcon(const std::string& relative) {
+  const std::string file = AppendPath(ParentFolder(g_documentPath), relative);
+  if (file.empty()) return nullptr;
+  return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), ThreadAnsiToWide(file).c_str(), IMAGE_ICON, 0,
+                                         0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+}
 
 bool CLayoutLoader::Load(const std::string& path) {
   if (document_ || path.empty()) return false;

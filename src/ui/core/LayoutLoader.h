@@ -1,6 +1,8 @@
 // Reads layout.xml once: one object per element through the registry, attributes expanded
 // from the string table, objects linked by kind. Keeps the top-level objects.
 #pragma once
+#include <windows.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +57,10 @@ class CLayoutLoader : public IXmlAttributeInsertFilter {
   // The layout document being (or last) loaded by any loader: elements resolve their
   // relative file attributes (icons) against its folder while they read their attributes.
   static const std::string& DocumentPath();
+  // The .ico file at relative to DocumentPath's folder, at the system's default icon size;
+  // none when it cannot be read or its path does not fit the system's limit. The caller
+  // owns it.
+  static HICON LoadDocumentIcon(const std::string& relative);
   const std::vector<CObjectx*>& TopLevelObjects() const { return topLevel_; }
   // Hands child to parent by their kinds; a child the parent's kind takes no such child of
   // stays unlinked.

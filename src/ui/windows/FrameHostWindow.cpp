@@ -2,9 +2,7 @@
 
 #include "ui/core/ElementDeclaration.h"
 #include "ui/core/ElementRegistry.h"
-#include "ui/core/Encoding.h"
 #include "ui/core/LayoutLoader.h"
-#include "ui/core/Paths.h"
 #include "ui/windows/FrameWindow.h"
 #include "ui/windows/WindowPlacement.h"
 
@@ -41,12 +39,7 @@ CFrameHostWindow::~CFrameHostWindow() = default;
 
 void CFrameHostWindow::SetIconPath(const std::string& path) {
   iconPath_ = path;
-  // Relative to the folder of the layout document being loaded.
-  const std::string file = AppendPath(ParentFolder(CLayoutLoader::DocumentPath()), path);
-  if (!file.empty()) {
-    icon_.reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), ThreadAnsiToWide(file).c_str(),
-                                                IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
-  }
+  icon_.reset(CLayoutLoader::LoadDocumentIcon(path));
 }
 
 HWND CFrameHostWindow::GetHwnd() {
